@@ -1,0 +1,11 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace kelvara::cli {
+
+// Each group of readings adds its subcommands to the application.
+void AddCalendarCommands(CLI::App& app);
+void AddBirthCommand(CLI::App& app);
+
+}  // namespace kelvara::cli
