@@ -1,6 +1,7 @@
 // Runs the real kelvara-cli, from a directory other than its own.
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -29,8 +30,10 @@ std::string ReadAll(const fs::path& path) {
 
 // `args` is pasted into a shell command line: quote what needs it.
 CliResult RunCli(const std::string& args) {
-  const fs::path dir = fs::temp_directory_path() / "kelvara_cli_test";
-  fs::create_directories(dir);
+  // Each run gets its own directory: tests may run in parallel.
+  std::string pattern =
+      (fs::temp_directory_path() / "kelvara_cli_test.XXXXXX").string();
+  const fs::path dir = mkdtemp(pattern.data());
   const std::string command = "cd '" + dir.string() +
                               "' && '" KELVARA_BIN_DIR "/kelvara-cli' " + args +
                               " >out.txt 2>err.txt";
@@ -39,6 +42,7 @@ CliResult RunCli(const std::string& args) {
   r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   r.out = ReadAll(dir / "out.txt");
   r.err = ReadAll(dir / "err.txt");
+  fs::remove_all(dir);
   return r;
 }
 
