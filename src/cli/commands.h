@@ -7,5 +7,6 @@ namespace kelvara::cli {
 // Each group of readings adds its subcommands to the application.
 void AddCalendarCommands(CLI::App& app);
 void AddBirthCommand(CLI::App& app);
+void AddAttributeCommands(CLI::App& app);
 
 }  // namespace kelvara::cli

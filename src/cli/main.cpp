@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
 
   AddCalendarCommands(app);
   AddBirthCommand(app);
+  AddAttributeCommands(app);
 
   try {
     app.parse(argc, argv);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvara::refdata_build {
+
+// A source file the build cannot use. what() names the file and, where there
+// is one, the line: "data/Tgcode.dll/jiazi.tsv:7: 2 cells, the header has 3".
+class SourceError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A reference table source: UTF-8 without byte-order mark, LF line ends, the
+// first line the column names, cells separated by TAB; inside a cell "\t",
+// "\n" and "\\" stand for TAB, newline and backslash (no other escapes).
+struct TsvTable {
+  std::vector<std::string> header;
+  struct Row {
+    int line = 0;  // 1 is the header
+    std::vector<std::string> cells;
+  };
+  std::vector<Row> rows;
+};
+
+// Parses the text of a source; `name` is used in messages. Every row must have
+// as many cells as the header. A final line end is optional; empty lines are
+// rows like any other (and so fail unless the header has one column).
+TsvTable ParseTsv(std::string_view text, std::string_view name);
+
+// Reads and parses a source file.
+TsvTable ReadTsvFile(const std::filesystem::path& path);
+
+// The cell escapes applied to a text (the inverse of what ParseTsv undoes).
+std::string EscapeTsvCell(std::string_view text);
+
+}  // namespace kelvara::refdata_build
