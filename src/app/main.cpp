@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
+#include "app/reading_commands_window.h"
 #include "app/regional_formats.h"
 #include "refdata/reference_store.h"
 
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   kelvara::ApplyRegionalFormats(*kelvara::SystemRegionalSettings());
 
   kelvara::TFrmmain window(kelvara::ReferenceStore::BesideExecutable());
+  kelvara::WireReadings(window);
   window.show();
 
   // For the start-up benchmark: leave as soon as the shown window is idle.

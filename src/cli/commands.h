@@ -8,5 +8,6 @@ namespace kelvara::cli {
 void AddCalendarCommands(CLI::App& app);
 void AddBirthCommand(CLI::App& app);
 void AddAttributeCommands(CLI::App& app);
+void AddPillarCommands(CLI::App& app);
 
 }  // namespace kelvara::cli

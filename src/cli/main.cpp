@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   AddCalendarCommands(app);
   AddBirthCommand(app);
   AddAttributeCommands(app);
+  AddPillarCommands(app);
 
   try {
     app.parse(argc, argv);

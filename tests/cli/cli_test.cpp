@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -82,6 +83,24 @@ TEST(CliTest, BirthPrintsTheHeaderLine) {
             "庚午(马年)五月初七 生肖:马 星座:双子座\n");
 }
 
+TEST(CliTest, BaziPrintsTheReportTheWindowShows) {
+  const CliResult r = RunCli("bazi --surname 张 --given 三 --today 2026-12-11");
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, ReadAll(fs::path(KELVARA_SOURCE_DIR) / "tests" / "golden" /
+                           "four_pillars_zhang_san.txt"));
+  const CliResult bone = RunCli(
+      "birthinfo --kind bone --surname 李 --given 四 --sex 女 --blood B型 "
+      "--year 1975 "
+      "--month 11 --day 23 --hour-item '卯 6' --minute 45 --today 2026-12-11");
+  EXPECT_EQ(bone.out, ReadAll(fs::path(KELVARA_SOURCE_DIR) / "tests" /
+                              "golden" / "birth_info_bone_weight.txt"));
+  const CliResult stopped = RunCli("bazi --surname 张 --given 三 --minute abc");
+  EXPECT_EQ(stopped.exit_code, 0);
+  EXPECT_EQ(std::count(stopped.out.begin(), stopped.out.end(), '\n'), 5);
+  EXPECT_EQ(RunCli("bazi --surname 张 --given 三 --blood ''").err,
+            "血型不能为空!\n");
+}
+
 TEST(CliTest, RefusalsGoToStandardErrorWithCodeTwo) {
   const struct {
     const char* args;
@@ -110,8 +129,9 @@ TEST(CliTest, ArgumentErrorsAndHelp) {
   EXPECT_EQ(RunCli("solar 2001 x 1").exit_code, 2);
   EXPECT_EQ(RunCli("birth --calendar 阴历").exit_code, 2);
   EXPECT_EQ(RunCli("nosuchcommand").exit_code, 2);
-  for (const char* args : {"--help", "lunar --help", "solar --help",
-                           "day --help", "birth --help"}) {
+  for (const char* args :
+       {"--help", "lunar --help", "solar --help", "day --help", "birth --help",
+        "bazi --help", "birthinfo --help"}) {
     const CliResult r = RunCli(args);
     EXPECT_EQ(r.exit_code, 0) << args;
     EXPECT_NE(r.out.find("Usage"), std::string::npos) << args;
