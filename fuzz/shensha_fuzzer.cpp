@@ -2,8 +2,6 @@
 // that anyone can edit. Whatever bytes a table holds, every lookup must finish
 // and give valid UTF-8.
 
-#include <stdlib.h>
-
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
@@ -22,20 +20,14 @@ constexpr std::string_view kTables[] = {
     "niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt",
     "rizhi.txt",   "rizhu.txt",   "rizhus.txt"};
 
-// One temporary directory for the whole run, removed at exit.
+// A fixed folder under the temporary directory, reused by every run (libFuzzer
+// ends without running exit handlers, so a fresh folder per run would stay).
 const std::filesystem::path& StoreDirectory() {
   static const std::filesystem::path directory = [] {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kelvara-shensha-XXXXXX")
-            .string();
-    if (mkdtemp(pattern.data()) == nullptr) abort();
-    std::filesystem::create_directories(std::filesystem::path(pattern) /
-                                        kelvara::kShenshaFolder);
-    std::atexit([] {
-      std::error_code ignored;
-      std::filesystem::remove_all(StoreDirectory(), ignored);
-    });
-    return std::filesystem::path(pattern);
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "kelvara-shensha-fuzzer";
+    std::filesystem::create_directories(path / kelvara::kShenshaFolder);
+    return path;
   }();
   return directory;
 }

@@ -221,30 +221,27 @@ std::string DistanceStars(std::string_view target, int branch_index) {
   return stars;
 }
 
-// The common case: the key in KEYS, the target in VALUES, on every line the
-// filter accepts.
-std::string KeyTargetStars(const ReferenceStore& store, std::string_view table,
-                           std::string_view key, std::string_view target,
-                           const LineFilter& read_line) {
+// The common case: the key in KEYS and the target in VALUES, on every line
+// the filter accepts; nullopt when the table has no lines.
+std::optional<std::string> KeyTargetStars(const ReferenceStore& store,
+                                          std::string_view table,
+                                          std::string_view key,
+                                          std::string_view target,
+                                          const LineFilter& read_line) {
   const Needle key_gbk = ToNeedle(key);
   const Needle target_gbk = ToNeedle(target);
-  return Trim(MatchingStars(store, table, read_line,
-                            [&](std::size_t, const StarItem& item) {
-                              return Occurs(key_gbk, item.keys) &&
-                                     Occurs(target_gbk, item.values);
-                            })
-                  .value_or(""));
-}
-
-std::string BranchStars(const ReferenceStore& store, std::string_view table,
-                        std::string_view branch, std::string_view target,
-                        int branch_index, const LineFilter& read_line) {
-  const Needle key_gbk = ToNeedle(branch);
-  const Needle target_gbk = ToNeedle(target);
-  const std::optional<std::string> stars = MatchingStars(
+  return MatchingStars(
       store, table, read_line, [&](std::size_t, const StarItem& item) {
         return Occurs(key_gbk, item.keys) && Occurs(target_gbk, item.values);
       });
+}
+
+// KeyTargetStars followed by the stars by distance from the key branch.
+std::string BranchStars(const ReferenceStore& store, std::string_view table,
+                        std::string_view branch, std::string_view target,
+                        int branch_index, const LineFilter& read_line) {
+  const std::optional<std::string> stars =
+      KeyTargetStars(store, table, branch, target, read_line);
   if (!stars) return "";
   return Trim(*stars + DistanceStars(target, branch_index));
 }
@@ -266,7 +263,9 @@ std::string StemOrBranchName(int index, int selector) {
 std::string ShenshaYearStem(const ReferenceStore& store,
                             std::string_view year_stem,
                             std::string_view target) {
-  return KeyTargetStars(store, kYearStemTable, year_stem, target, EveryLine);
+  return Trim(
+      KeyTargetStars(store, kYearStemTable, year_stem, target, EveryLine)
+          .value_or(""));
 }
 
 std::string ShenshaYearBranch(const ReferenceStore& store,
@@ -301,7 +300,8 @@ std::string ShenshaMonthBranch(const ReferenceStore& store,
 
 std::string ShenshaDayStem(const ReferenceStore& store,
                            std::string_view day_stem, std::string_view target) {
-  return KeyTargetStars(store, kDayStemTable, day_stem, target, EveryLine);
+  return Trim(KeyTargetStars(store, kDayStemTable, day_stem, target, EveryLine)
+                  .value_or(""));
 }
 
 std::string ShenshaDayBranch(const ReferenceStore& store,
