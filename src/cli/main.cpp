@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
   AddBirthCommand(app);
   AddAttributeCommands(app);
   AddPillarCommands(app);
+  AddNameCommands(app);
+  AddSurnameAndNetNameCommands(app);
+  AddNamingCommand(app);
 
   try {
     app.parse(argc, argv);
