@@ -5,6 +5,7 @@
 
 #include "cli/cli_output.h"
 #include "cli/commands.h"
+#include "refdata/reference_store.h"
 
 int main(int argc, char** argv) {
   using namespace kelvara::cli;
@@ -35,6 +36,10 @@ int main(int argc, char** argv) {
     app.exit(e);
     return kUsageError;
   } catch (const UsageFailure&) {
+    return kUsageError;
+  } catch (const kelvara::LookupError& error) {
+    // A reference file that cannot be read: say which, never abort.
+    Out().Error(error.what());
     return kUsageError;
   }
   return 0;
