@@ -65,7 +65,7 @@ BirthReadResult ReadBirthData(const BirthPanel& panel, bool blood_required);
 
 // The header line of the name and constellation reports, with the age counted
 // from the year of `today`:
-// 张三,你今年:34岁,您出生于公历 1990年01月05日0点  农历 己巳(蛇年)腊月初九
+// 张三,你今年:34岁,您出生于公历 1990年01月05日0点  农历 己巳(蛇年)十二月初九
 // 生肖:蛇 星座:摩羯座
 std::string ReportHeaderLine(const BirthData& data, DateTime today);
 
