@@ -272,9 +272,10 @@ void WriteDatabase(const FileDef& file, const fs::path& source_dir,
 
   // Fixed settings, so the same sources always give the same bytes.
   Execute(db.get(), temp_path,
-          "PRAGMA page_size = 4096; PRAGMA encoding = 'UTF-8'; "
-          "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
-          "PRAGMA auto_vacuum = NONE; BEGIN");
+          "PRAGMA page_size = " + std::to_string(file.page_size) +
+              "; PRAGMA encoding = 'UTF-8'; "
+              "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
+              "PRAGMA auto_vacuum = NONE; BEGIN");
   for (const TableDef& table : file.tables) {
     Execute(db.get(), temp_path, CreateTableStatement(table));
     const fs::path source = source_dir / (std::string(table.name) + ".tsv");

@@ -145,7 +145,7 @@ constexpr TableDef kTgcodeTables[] = {
 
 constexpr FileDef kFiles[] = {
     {"dream.dll", kDreamTables},
-    {"TarselFile.dll", kTarselFileTables},
+    {"TarselFile.dll", kTarselFileTables, 65536},
     {"TarselBirth.dll", kTarselBirthTables},
     {"Tgcode.dll", kTgcodeTables},
 };
