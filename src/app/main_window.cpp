@@ -664,7 +664,11 @@ BirthPanel TFrmmain::PanelTexts() const {
 
 std::optional<BirthData> TFrmmain::ReadBirthDataOrPrompt(bool blood_required) {
   BirthReadResult result = ReadBirthData(PanelTexts(), blood_required);
-  if (!result.data) ShowPrompt(this, result.message);
+  if (result.data) {
+    last_birth_ = *result.data;
+  } else {
+    ShowPrompt(this, result.message);
+  }
   return std::move(result.data);
 }
 

@@ -52,7 +52,11 @@ class TFrmmain : public QMainWindow {
   // The input strip's ten texts, as the controls hold them.
   BirthPanel PanelTexts() const;
   // Reads the panel; on a refusal shows the message and returns nullopt.
+  // A record that passes is also kept as the last reading's record.
   std::optional<BirthData> ReadBirthDataOrPrompt(bool blood_required);
+  // The record of the last reading that passed validation; empty names until
+  // the first one (the three-talent reading then does nothing).
+  const BirthData& last_birth() const { return last_birth_; }
 
   ReportDocument& document() { return document_; }
   const ReferenceStore& store() const { return store_; }
@@ -80,6 +84,7 @@ class TFrmmain : public QMainWindow {
 
   ReferenceStore store_;
   ReportDocument document_;
+  BirthData last_birth_;
   std::map<std::pair<ActionKind, std::string>, Handler> handlers_;
   QPrinter printer_;
   bool shown_once_ = false;
