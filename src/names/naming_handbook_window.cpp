@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/main_window.h"
+#include "app/reading_window_placement.h"
 #include "app/report_document.h"
 #include "base/text.h"
 #include "refdata/failure_policy.h"
@@ -239,11 +240,12 @@ void TFrmChangeName::Reckon() {
 
 void WireNamingHandbookWindow(TFrmmain& window) {
   TFrmmain* main = &window;
-  main->Wire(
-      ActionKind::kWindow, "TFrmChangeName",
-      [main](const CommandArguments& arguments) {
-        (new TFrmChangeName(main->store(), arguments.text, main))->show();
-      });
+  main->Wire(ActionKind::kWindow, "TFrmChangeName",
+             [main](const CommandArguments& arguments) {
+               ShowOverMainWindow(
+                   *new TFrmChangeName(main->store(), arguments.text, main),
+                   *main);
+             });
 }
 
 }  // namespace kelvara

@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "app/prompt_dialog.h"
+#include "app/reading_window_placement.h"
 #include "names/net_name.h"
 #include "names/surname_origin_window.h"
 
@@ -116,13 +117,14 @@ void TFrmWangming::Reckon() {
 
 void WireSurnameAndNetNameWindows(TFrmmain& window) {
   TFrmmain* main = &window;
-  main->Wire(ActionKind::kWindow, "TFrmNameCome",
-             [main](const CommandArguments&) {
-               (new TFrmNameCome(main->store(), main))->show();
-             });
+  main->Wire(
+      ActionKind::kWindow, "TFrmNameCome", [main](const CommandArguments&) {
+        ShowOverMainWindow(*new TFrmNameCome(main->store(), main), *main);
+      });
   main->Wire(ActionKind::kWindow, "TFrmWangming",
              [main](const CommandArguments& arguments) {
-               (new TFrmWangming(arguments.text, main))->show();
+               ShowOverMainWindow(*new TFrmWangming(arguments.text, main),
+                                  *main);
              });
 }
 

@@ -233,8 +233,30 @@ void WriteBihua(const std::filesystem::path& unihan_directory,
     for (char32_t form : forms) Add(counts, form, counter.Count(form));
   }
 
+  // Within a row the characters people use come first, so the naming
+  // handbook's lists open with them: GB2312's first level (common characters,
+  // in pinyin order), its second level, the rest of GBK, then the traditional
+  // forms GBK lacks.
+  std::map<char32_t, std::pair<int, int>> place;
+  for (const GbkCharacter& gbk : GbkDoubleByteCharacters()) {
+    const bool gb2312 = gbk.trail >= 0xA1 && gbk.lead >= 0xB0;
+    const int level = !gb2312 ? 2 : gbk.lead <= 0xD7 ? 0 : 1;
+    place.emplace(gbk.code_point,
+                  std::pair(level, (gbk.lead << 8) | gbk.trail));
+  }
+  std::map<int, std::vector<char32_t>> members;
+  for (const auto& [c, count] : counts) members[count].push_back(c);
+  const auto order = [&place](char32_t c) {
+    const auto it = place.find(c);
+    return it != place.end() ? it->second : std::pair(3, static_cast<int>(c));
+  };
   std::map<int, std::string> rows;
-  for (const auto& [c, count] : counts) rows[count] += Utf8(c);
+  for (auto& [count, characters] : members) {
+    std::stable_sort(
+        characters.begin(), characters.end(),
+        [&order](char32_t a, char32_t b) { return order(a) < order(b); });
+    for (char32_t c : characters) rows[count] += Utf8(c);
+  }
   std::ofstream out(output, std::ios::binary);
   if (!out) throw std::runtime_error("cannot write " + output.string());
   out << "hanzi\tnum\n";
