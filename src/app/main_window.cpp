@@ -32,6 +32,7 @@
 #include "almanac/almanac.h"
 #include "app/main_window_pictures.h"
 #include "app/prompt_dialog.h"
+#include "app/qt_text.h"
 #include "base/clock.h"
 #include "base/text.h"
 #include "calendar/constellation_and_terms.h"
@@ -61,25 +62,6 @@ constexpr int kDefaultPointSize = 9;
 constexpr int kStartFontItem = 5;  // 小五号
 
 const QString kDocumentFontFamily = QStringLiteral("WenQuanYi Zen Hei Mono");
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string S(const QString& text) { return text.toUtf8().toStdString(); }
-
-// A name field holds at most four GBK bytes: two Chinese characters.
-class GbkByteLimit : public QValidator {
- public:
-  GbkByteLimit(int bytes, QObject* parent)
-      : QValidator(parent), bytes_(bytes) {}
-  State validate(QString& input, int&) const override {
-    return GbkWidth(S(input)) <= bytes_ ? Acceptable : Invalid;
-  }
-
- private:
-  int bytes_;
-};
 
 QComboBox* MakeCombo(QWidget* parent, const char* name,
                      const QStringList& items, const QString& current,

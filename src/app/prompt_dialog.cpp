@@ -5,6 +5,8 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 
+#include "app/qt_text.h"
+
 namespace kelvara {
 namespace {
 
@@ -13,24 +15,20 @@ DialogHooks& Hooks() {
   return hooks;
 }
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 void SetDialogHooks(DialogHooks hooks) { Hooks() = std::move(hooks); }
 
 void ShowPrompt(QWidget* parent, std::string_view text) {
   if (Hooks().prompt) return Hooks().prompt(text);
-  QMessageBox box(QMessageBox::Information, QStringLiteral("提示"),
-                  FromUtf8(text), QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), Q(text),
+                  QMessageBox::Ok, parent);
   box.exec();
 }
 
 void ShowErrorBox(QWidget* parent, std::string_view text) {
   if (Hooks().error) return Hooks().error(text);
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), FromUtf8(text),
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), Q(text),
                   QMessageBox::Ok, parent);
   box.exec();
 }

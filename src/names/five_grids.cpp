@@ -238,7 +238,7 @@ std::string ThreeTalentText(const ReferenceStore& store,
   const LookupRows rows = store.Lookup(
       ReferenceFile::kTarselFile,
       "select content from sancai where title = ? limit 1", {talents});
-  if (rows.empty()) return "无结果,请听下回分解";
+  if (rows.empty()) return std::string(kNoAnalysisText);
   return DecodeStoredText(Trim(rows.front().Text(0)));
 }
 

@@ -113,9 +113,13 @@ enum class Number81Field : int {
 std::string Number81Text(const ReferenceStore& store, int number,
                          Number81Field field);
 
+// What a reading gives for a key its table has no row for (a three-talent
+// configuration here, a grid number in the naming handbook's analysis).
+inline constexpr std::string_view kNoAnalysisText = "无结果,请听下回分解";
+
 // The reading of a three-talent configuration: the `content` of its `sancai`
 // row, trimmed and decoded (DecodeStoredText). Without a row:
-// "无结果,请听下回分解". Throws LookupError when the table cannot be read.
+// kNoAnalysisText. Throws LookupError when the table cannot be read.
 std::string ThreeTalentText(const ReferenceStore& store,
                             std::string_view talents);
 

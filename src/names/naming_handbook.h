@@ -26,10 +26,6 @@ inline constexpr std::array<int, 30> kGoodTotalNumbers{
     1,  3,  5,  6,  7,  11, 13, 15, 16, 21, 23, 24, 29, 31, 32,
     33, 35, 37, 41, 45, 47, 48, 52, 57, 61, 63, 65, 67, 68, 81};
 
-// GridAnalysis of a number without a row (ThreeTalentText says the same of a
-// configuration without one).
-inline constexpr std::string_view kNoAnalysisText = "无结果,请听下回分解";
-
 // The length of the given name the search is for.
 enum class GivenNameMode {
   kOneCharacter,   // 一个字名

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/main_window.h"
+#include "app/qt_text.h"
 #include "app/reading_window_placement.h"
 #include "app/report_document.h"
 #include "base/text.h"
@@ -31,25 +32,6 @@ constexpr int kCharacterBoxWidth = 120;
 // The characters to choose from are shown larger than the window's text:
 // many have twenty strokes and more.
 constexpr int kCharacterPointSize = 12;
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string S(const QString& text) { return text.toUtf8().toStdString(); }
-
-// Typing stops at four GBK bytes: two Chinese characters.
-class GbkByteLimit : public QValidator {
- public:
-  GbkByteLimit(int bytes, QObject* parent)
-      : QValidator(parent), bytes_(bytes) {}
-  State validate(QString& input, int&) const override {
-    return GbkWidth(S(input)) <= bytes_ ? Acceptable : Invalid;
-  }
-
- private:
-  int bytes_;
-};
 
 // A label written top to bottom, one character per line.
 QLabel* VerticalLabel(const QString& text, QWidget* parent) {

@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "app/prompt_dialog.h"
+#include "app/qt_text.h"
 #include "app/reading_window_placement.h"
 #include "names/net_name.h"
 #include "names/surname_origin_window.h"
@@ -20,10 +21,6 @@ namespace {
 constexpr int kWidth = 420;
 constexpr int kHeight = 200;
 constexpr int kTypedLimit = 18;
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Shown(const QString& text) {
   return Q(NicknameAsShown(text.toStdString()));

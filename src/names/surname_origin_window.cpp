@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "app/prompt_dialog.h"
+#include "app/qt_text.h"
 #include "base/text.h"
 #include "names/surname_origin.h"
 #include "refdata/failure_policy.h"
@@ -20,10 +21,6 @@ constexpr int kWidth = 560;
 constexpr int kHeight = 420;
 constexpr int kSurnameListWidth = 140;
 constexpr int kVisibleSurnames = 20;
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

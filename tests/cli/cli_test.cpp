@@ -1,54 +1,24 @@
 // Runs the real kelvara-cli, from a directory other than its own.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "../refdata/fixture_directory.h"
+#include "cli_runner.h"
 
 namespace kelvara {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliResult {
-  int exit_code = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// `args` is pasted into a shell command line: quote what needs it.
-CliResult RunCli(const std::string& args) {
-  // Each run gets its own directory: tests may run in parallel.
-  std::string pattern =
-      (fs::temp_directory_path() / "kelvara_cli_test.XXXXXX").string();
-  const fs::path dir = mkdtemp(pattern.data());
-  const std::string command = "cd '" + dir.string() +
-                              "' && '" KELVARA_BIN_DIR "/kelvara-cli' " + args +
-                              " >out.txt 2>err.txt";
-  const int status = std::system(command.c_str());
-  CliResult r;
-  r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = ReadAll(dir / "out.txt");
-  r.err = ReadAll(dir / "err.txt");
-  fs::remove_all(dir);
-  return r;
-}
+using testing::CliRun;
+using testing::ReadFile;
+using testing::RunCli;
 
 TEST(CliTest, LunarPrintsOneLinePerDay) {
-  const CliResult r = RunCli("lunar 2017-08-20 2017-08-22");
+  const CliRun r = RunCli("lunar 2017-08-20 2017-08-22");
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out,
             "2017-08-20\t2017\t6\t29\t1\n"
@@ -64,7 +34,7 @@ TEST(CliTest, SolarConvertsLunarDates) {
 }
 
 TEST(CliTest, DayPrintsEveryFactOfTheDay) {
-  const CliResult r = RunCli("day 2024-02-09 2024-02-10");
+  const CliRun r = RunCli("day 2024-02-09 2024-02-10");
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out,
             "2024-02-09\t1230\t腊月\t三十\t除夕\t\t\t卯兔\t水瓶座\n"
@@ -74,7 +44,7 @@ TEST(CliTest, DayPrintsEveryFactOfTheDay) {
 }
 
 TEST(CliTest, BirthPrintsTheHeaderLine) {
-  const CliResult r = RunCli(
+  const CliRun r = RunCli(
       "birth --surname 张 --given=三 --calendar 农历 --year 1990 --month 5 "
       "--day 7 --hour-item '巳 10' --today 2024-06-01");
   EXPECT_EQ(r.exit_code, 0) << r.err;
@@ -84,17 +54,17 @@ TEST(CliTest, BirthPrintsTheHeaderLine) {
 }
 
 TEST(CliTest, BaziPrintsTheReportTheWindowShows) {
-  const CliResult r = RunCli("bazi --surname 张 --given 三 --today 2026-12-11");
+  const CliRun r = RunCli("bazi --surname 张 --given 三 --today 2026-12-11");
   EXPECT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_EQ(r.out, ReadAll(fs::path(KELVARA_SOURCE_DIR) / "tests" / "golden" /
-                           "four_pillars_zhang_san.txt"));
-  const CliResult bone = RunCli(
+  EXPECT_EQ(r.out, ReadFile(fs::path(KELVARA_SOURCE_DIR) / "tests" / "golden" /
+                            "four_pillars_zhang_san.txt"));
+  const CliRun bone = RunCli(
       "birthinfo --kind bone --surname 李 --given 四 --sex 女 --blood B型 "
       "--year 1975 "
       "--month 11 --day 23 --hour-item '卯 6' --minute 45 --today 2026-12-11");
-  EXPECT_EQ(bone.out, ReadAll(fs::path(KELVARA_SOURCE_DIR) / "tests" /
-                              "golden" / "birth_info_bone_weight.txt"));
-  const CliResult stopped = RunCli("bazi --surname 张 --given 三 --minute abc");
+  EXPECT_EQ(bone.out, ReadFile(fs::path(KELVARA_SOURCE_DIR) / "tests" /
+                               "golden" / "birth_info_bone_weight.txt"));
+  const CliRun stopped = RunCli("bazi --surname 张 --given 三 --minute abc");
   EXPECT_EQ(stopped.exit_code, 0);
   EXPECT_EQ(std::count(stopped.out.begin(), stopped.out.end(), '\n'), 5);
   EXPECT_EQ(RunCli("bazi --surname 张 --given 三 --blood ''").err,
@@ -116,7 +86,7 @@ TEST(CliTest, RefusalsGoToStandardErrorWithCodeTwo) {
       {"lunar 2024-01-02 2024-01-01", "结束日期早于开始日期。\n"},
   };
   for (const auto& c : cases) {
-    const CliResult r = RunCli(c.args);
+    const CliRun r = RunCli(c.args);
     EXPECT_EQ(r.exit_code, 2) << c.args;
     EXPECT_EQ(r.out, "") << c.args;
     EXPECT_EQ(r.err, c.message) << c.args;
@@ -132,7 +102,7 @@ TEST(CliTest, ArgumentErrorsAndHelp) {
   for (const char* args :
        {"--help", "lunar --help", "solar --help", "day --help", "birth --help",
         "bazi --help", "birthinfo --help"}) {
-    const CliResult r = RunCli(args);
+    const CliRun r = RunCli(args);
     EXPECT_EQ(r.exit_code, 0) << args;
     EXPECT_NE(r.out.find("Usage"), std::string::npos) << args;
   }

@@ -2,52 +2,28 @@
 // its own.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "../cli/cli_runner.h"
 #include "../refdata/fixture_directory.h"
 
 namespace kelvara {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliResult {
-  int exit_code = -1;
-  std::string out;
-  std::string err;
-};
-
-// `args` is pasted into a shell command line: quote what needs it.
-CliResult RunCli(const std::string& args) {
-  std::string pattern =
-      (fs::temp_directory_path() / "kelvara_name_cli.XXXXXX").string();
-  const fs::path dir = mkdtemp(pattern.data());
-  const std::string command = "cd '" + dir.string() +
-                              "' && '" KELVARA_BIN_DIR "/kelvara-cli' " + args +
-                              " >out.txt 2>err.txt";
-  const int status = std::system(command.c_str());
-  CliResult r;
-  r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = testing::ReadFile(dir / "out.txt");
-  r.err = testing::ReadFile(dir / "err.txt");
-  fs::remove_all(dir);
-  return r;
-}
+using testing::CliRun;
+using testing::RunCli;
 
 TEST(NameCliTest, StrokesPrintsOneCountPerCharacter) {
-  const CliResult r = RunCli("strokes 王小明 歐陽 a \"'\"");
+  const CliRun r = RunCli("strokes 王小明 歐陽 a \"'\"");
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out, "王\t4\n小\t3\n明\t8\n歐\t15\n陽\t17\na\t0\n'\t0\n");
 }
 
 TEST(NameCliTest, NamePrintsTheReportOfTheWindow) {
-  const CliResult r =
-      RunCli("name --surname 王 --given 小明 --today 2024-06-01");
+  const CliRun r = RunCli("name --surname 王 --given 小明 --today 2024-06-01");
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out,
             testing::ReadFile(fs::path(KELVARA_SOURCE_DIR) / "tests" /
@@ -55,14 +31,14 @@ TEST(NameCliTest, NamePrintsTheReportOfTheWindow) {
 }
 
 TEST(NameCliTest, SancaiPrintsTheThreeTalentReading) {
-  const CliResult r = RunCli("sancai --surname 王 --given 小明");
+  const CliRun r = RunCli("sancai --surname 王 --given 小明");
   EXPECT_EQ(r.exit_code, 0) << r.err;
   EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
             "王小明,您的三才为土金木,经系统分析如下:");
 }
 
 TEST(NameCliTest, MissingSurnameIsRefused) {
-  const CliResult r = RunCli("name --given 小明");
+  const CliRun r = RunCli("name --given 小明");
   EXPECT_EQ(r.exit_code, 2);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "姓不能为空!\n");

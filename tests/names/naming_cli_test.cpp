@@ -1,14 +1,10 @@
 // kelvara-cli naming, run from a directory other than the program's.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "../cli/cli_runner.h"
 #include "app/report_document.h"
 #include "names/five_grids.h"
 #include "names/naming_handbook.h"
@@ -16,50 +12,9 @@
 namespace kelvara {
 namespace {
 
-namespace fs = std::filesystem;
-
-struct CliRun {
-  int exit_code = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// A text as one shell word.
-std::string Quoted(const std::string& text) {
-  std::string out = "'";
-  for (const char c : text) {
-    if (c == '\'') {
-      out += "'\\''";
-    } else {
-      out.push_back(c);
-    }
-  }
-  return out + "'";
-}
-
-// `args` is pasted into a shell command line: quote what needs it.
-CliRun RunCli(const std::string& args) {
-  std::string pattern =
-      (fs::temp_directory_path() / "kelvara_naming_cli.XXXXXX").string();
-  const fs::path dir = mkdtemp(pattern.data());
-  const std::string command = "cd '" + dir.string() + "' && '" +
-                              KELVARA_BIN_DIR "/kelvara-cli' " + args +
-                              " >out.txt 2>err.txt";
-  const int status = std::system(command.c_str());
-  CliRun run;
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = ReadAll(dir / "out.txt");
-  run.err = ReadAll(dir / "err.txt");
-  fs::remove_all(dir);
-  return run;
-}
+using testing::CliRun;
+using testing::RunCli;
+using testing::ShellQuoted;
 
 std::string ListOf(const ReferenceStore& store, const std::string& surname,
                    GivenNameMode mode) {
@@ -174,8 +129,8 @@ TEST(NamingCliTest, SurnamesOutsideTheTablesDoNotBreakTheSearch) {
   const ReferenceStore store(KELVARA_BIN_DIR);
   for (const char* surname :
        {"ab", "王'", "\xF0\x9F\x98\x80\xF0\x9F\x98\x80"}) {
-    const CliRun run =
-        RunCli(std::string("naming --mode 2 --surname ") + Quoted(surname));
+    const CliRun run = RunCli(std::string("naming --mode 2 --surname ") +
+                              ShellQuoted(surname));
     EXPECT_EQ(run.exit_code, 0) << surname << run.err;
     EXPECT_EQ(run.out, ListOf(store, surname, GivenNameMode::kTwoCharacters))
         << surname;

@@ -3,14 +3,11 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "../cli/cli_runner.h"
 #include "base/text.h"
 #include "names/surname_origin.h"
 
@@ -18,53 +15,10 @@ namespace kelvara {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-  int exit_code = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string Quoted(const std::string& text) {
-  std::string out = "'";
-  for (const char c : text) {
-    if (c == '\'') {
-      out += "'\\''";
-    } else {
-      out.push_back(c);
-    }
-  }
-  return out + "'";
-}
-
-// Runs `program` with `args` (pasted into a shell command line) in a fresh
-// directory.
-CliRun RunProgram(const fs::path& program, const std::string& args) {
-  std::string pattern =
-      (fs::temp_directory_path() / "kelvara_names_cli.XXXXXX").string();
-  const fs::path dir = mkdtemp(pattern.data());
-  const std::string command = "cd " + Quoted(dir.string()) + " && " +
-                              Quoted(program.string()) + " " + args +
-                              " >out.txt 2>err.txt";
-  const int status = std::system(command.c_str());
-  CliRun run;
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.out = ReadAll(dir / "out.txt");
-  run.err = ReadAll(dir / "err.txt");
-  fs::remove_all(dir);
-  return run;
-}
-
-CliRun RunCli(const std::string& args) {
-  return RunProgram(fs::path(KELVARA_BIN_DIR) / "kelvara-cli", args);
-}
+using testing::CliRun;
+using testing::RunCli;
+using testing::RunProgram;
+using testing::ShellQuoted;
 
 TEST(SurnameCliTest, PrintsTheOriginOrTheList) {
   const ReferenceStore store(KELVARA_BIN_DIR);

@@ -2,12 +2,11 @@
 // person would from some other working directory.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "../cli/cli_runner.h"
 #include "base/executable_dir.h"
 #include "fixture_directory.h"
 #include "pillars/pillar_attributes.h"
@@ -18,46 +17,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct RunResult {
-  std::string output;  // standard output and standard error
-  int exit_code = -1;
-};
-
-std::string ShellQuoted(const std::string& text) {
-  std::string out = "'";
-  for (const char c : text) {
-    if (c == '\'') {
-      out += "'\\''";
-    } else {
-      out.push_back(c);
-    }
-  }
-  return out + "'";
-}
-
-RunResult RunProgram(const fs::path& program, const fs::path& working_dir,
-                     const std::string& arguments) {
-  const std::string command = "cd " + ShellQuoted(working_dir.string()) +
-                              " && " + ShellQuoted(program.string()) + " " +
-                              arguments + " 2>&1";
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-    result.output.append(buffer, n);
-  }
-  const int status = pclose(pipe);
-  result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
+using testing::CliRun;
+using testing::RunProgram;
 
 class AttributeCliTest : public ::testing::Test {
  protected:
-  RunResult Attr(const std::string& arguments) const {
-    return RunProgram(ExecutableDirectory() / "kelvara-cli", elsewhere_.path(),
-                      "attr " + arguments);
+  CliRun Attr(const std::string& arguments) const {
+    return RunProgram(ExecutableDirectory() / "kelvara-cli",
+                      "attr " + arguments, elsewhere_.path());
   }
 
   testing::FixtureDirectory elsewhere_;  // the working directory
@@ -88,23 +55,22 @@ const CliCase kCliCases[] = {
 
 TEST_F(AttributeCliTest, FindsTheReferenceFilesBesideItself) {
   for (const CliCase& c : kCliCases) {
-    const RunResult result = Attr(c.arguments);
-    EXPECT_EQ(result.exit_code, 0) << c.arguments;
-    EXPECT_EQ(result.output, c.output) << c.arguments;
+    const CliRun run = Attr(c.arguments);
+    EXPECT_EQ(run.exit_code, 0) << c.arguments << ": " << run.err;
+    EXPECT_EQ(run.out, c.output) << c.arguments;
   }
 }
 
 TEST_F(AttributeCliTest, PrintsTheLongTextsWhole) {
   const ReferenceStore store = ReferenceStore::BesideExecutable();
-  EXPECT_EQ(Attr("season 木 春").output, SeasonText(store, "木", "春") + "\n");
-  EXPECT_EQ(Attr("climate 甲 寅").output,
-            ClimateText(store, "甲", "寅") + "\n");
+  EXPECT_EQ(Attr("season 木 春").out, SeasonText(store, "木", "春") + "\n");
+  EXPECT_EQ(Attr("climate 甲 寅").out, ClimateText(store, "甲", "寅") + "\n");
 }
 
 TEST_F(AttributeCliTest, BadMomentIsAUsageError) {
-  const RunResult result = Attr("jie 2024-02-30 16:00:00");
-  EXPECT_EQ(result.exit_code, 2);
-  EXPECT_NE(result.output.find("无效"), std::string::npos) << result.output;
+  const CliRun run = Attr("jie 2024-02-30 16:00:00");
+  EXPECT_EQ(run.exit_code, 2);
+  EXPECT_NE(run.err.find("无效"), std::string::npos) << run.err;
 }
 
 // A copy of the program in a directory without reference files finds nothing,
@@ -113,10 +79,9 @@ TEST_F(AttributeCliTest, BadMomentIsAUsageError) {
 TEST_F(AttributeCliTest, IgnoresFilesInTheWorkingDirectory) {
   const fs::path copy = elsewhere_.path() / "kelvara-cli";
   fs::copy_file(ExecutableDirectory() / "kelvara-cli", copy);
-  const RunResult result =
-      RunProgram(copy, ExecutableDirectory(), "attr element 甲");
-  EXPECT_EQ(result.exit_code, 0);
-  EXPECT_EQ(result.output, "\n");
+  const CliRun run = RunProgram(copy, "attr element 甲", ExecutableDirectory());
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.out, "\n");
 }
 
 }  // namespace

@@ -19,6 +19,9 @@ namespace {
 namespace fs = std::filesystem;
 using kelvara::testing::FixtureDirectory;
 using kelvara::testing::ReadFile;
+using tsv::EscapeTsvCell;
+using tsv::ParseTsv;
+using tsv::TsvTable;
 
 TEST(TsvTableTest, UnescapesCells) {
   const TsvTable table = ParseTsv(

@@ -117,7 +117,7 @@ TEST(EncodeStoredTextTest, RoundTripsTheReferenceTexts) {
     if (!fs::is_directory(data / file)) continue;
     for (const auto& entry : fs::directory_iterator(data / file)) {
       if (entry.path().extension() != ".tsv") continue;
-      const auto table = refdata_build::ReadTsvFile(entry.path());
+      const auto table = tsv::ReadTsvFile(entry.path());
       const std::size_t rows = std::min<std::size_t>(table.rows.size(), 300);
       for (std::size_t r = 0; r < rows; ++r) {
         for (const std::string& cell : table.rows[r].cells) {

@@ -29,6 +29,8 @@
 #include <system_error>
 #include <vector>
 
+#include "tsv_table.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -50,105 +52,20 @@ struct Entry {
   int line = 0;
 };
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    int extra = 0;
-    unsigned min_second = 0x80;
-    unsigned max_second = 0xBF;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      extra = 1;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      extra = 2;
-      if (lead == 0xE0) min_second = 0xA0;
-      if (lead == 0xED) max_second = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      extra = 3;
-      if (lead == 0xF0) min_second = 0x90;
-      if (lead == 0xF4) max_second = 0x8F;
-    } else {
-      return false;
-    }
-    if (i + extra >= bytes.size()) return false;
-    for (int k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(bytes[i + k]);
-      const unsigned low = k == 1 ? min_second : 0x80;
-      const unsigned high = k == 1 ? max_second : 0xBF;
-      if (next < low || next > high) return false;
-    }
-    i += extra + 1;
-  }
-  return true;
-}
-
-std::vector<std::string> SplitCells(std::string_view line,
-                                    const std::string& file, int line_number) {
-  std::vector<std::string> cells(1);
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (c == '\t') {
-      cells.emplace_back();
-    } else if (c == '\r') {
-      Fail(file, line_number, "carriage return (use LF line ends)");
-    } else if (c == '\\') {
-      if (i + 1 == line.size()) {
-        Fail(file, line_number, "a backslash ends the line (write \\\\)");
-      }
-      switch (line[++i]) {
-        case 't':
-          cells.back().push_back('\t');
-          break;
-        case 'n':
-          cells.back().push_back('\n');
-          break;
-        case '\\':
-          cells.back().push_back('\\');
-          break;
-        default:
-          Fail(file, line_number,
-               std::string("unknown escape \\") + line[i] + " in cell " +
-                   std::to_string(cells.size()));
-      }
-    } else {
-      cells.back().push_back(c);
-    }
-  }
-  return cells;
-}
-
 // The rows of a key-and-text table, sorted by key.
 std::vector<Entry> ParseTable(std::string_view text, const std::string& file) {
-  if (text.starts_with("\xEF\xBB\xBF")) {
-    Fail(file, 1, "byte-order mark (save as UTF-8 without BOM)");
+  const kelvara::tsv::TsvTable table = kelvara::tsv::ParseTsv(text, file);
+  if (table.header.size() != 2) {
+    Fail(file, 1,
+         std::to_string(table.header.size()) +
+             (table.header.size() == 1 ? " cell" : " cells") +
+             " (a table of texts has a key and a text)");
   }
-  if (text.empty()) Fail(file, 1, "empty file (the header row is missing)");
-  if (text.ends_with('\n')) text.remove_suffix(1);
   std::vector<Entry> entries;
-  int line_number = 0;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    const std::string_view line = text.substr(start, end - start);
-    start = end + 1;
-    ++line_number;
-    if (!IsValidUtf8(line)) Fail(file, line_number, "not valid UTF-8");
-    std::vector<std::string> cells = SplitCells(line, file, line_number);
-    if (cells.size() != 2) {
-      Fail(file, line_number,
-           std::to_string(cells.size()) +
-               (cells.size() == 1 ? " cell" : " cells") +
-               " (a table of texts has a key and a text)");
-    }
-    if (line_number == 1) continue;
-    if (cells[0].empty()) Fail(file, line_number, "empty key");
-    if (cells[1].empty()) Fail(file, line_number, "empty text");
-    entries.push_back({std::move(cells[0]), std::move(cells[1]), line_number});
+  for (const kelvara::tsv::TsvTable::Row& row : table.rows) {
+    if (row.cells[0].empty()) Fail(file, row.line, "empty key");
+    if (row.cells[1].empty()) Fail(file, row.line, "empty text");
+    entries.push_back({row.cells[0], row.cells[1], row.line});
   }
   if (entries.empty()) Fail(file, 1, "a header and no rows");
   std::stable_sort(

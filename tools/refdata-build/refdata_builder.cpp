@@ -15,12 +15,13 @@
 #include "base/text.h"
 #include "refdata/stored_text.h"
 #include "stored_text_encoder.h"
-#include "tsv_table.h"
 
 namespace kelvara::refdata_build {
 namespace {
 
 namespace fs = std::filesystem;
+using tsv::ReadTsvFile;
+using tsv::TsvTable;
 
 struct ConnectionCloser {
   void operator()(sqlite3* db) const { sqlite3_close_v2(db); }

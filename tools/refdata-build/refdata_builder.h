@@ -3,8 +3,12 @@
 #include <filesystem>
 
 #include "reference_schema.h"
+#include "tsv_table.h"
 
 namespace kelvara::refdata_build {
+
+// A source the build cannot use; its message names the file and line.
+using tsv::SourceError;
 
 // Builds the reference files of `out_dir` from the sources of `data_dir`:
 // - each file of ReferenceSchema() from data/<file>/<table>.tsv, with every

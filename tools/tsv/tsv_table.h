@@ -6,7 +6,11 @@
 #include <string_view>
 #include <vector>
 
-namespace kelvara::refdata_build {
+namespace kelvara::tsv {
+
+// The tables of texts and facts in data/ are kept as TSV files; the build's
+// generators read them with this parser. It needs nothing but the standard
+// library, so generators whose output the core compiles can use it too.
 
 // A source file the build cannot use. what() names the file and, where there
 // is one, the line: "data/Tgcode.dll/jiazi.tsv:7: 2 cells, the header has 3".
@@ -35,7 +39,10 @@ TsvTable ParseTsv(std::string_view text, std::string_view name);
 // Reads and parses a source file.
 TsvTable ReadTsvFile(const std::filesystem::path& path);
 
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view bytes);
+
 // The cell escapes applied to a text (the inverse of what ParseTsv undoes).
 std::string EscapeTsvCell(std::string_view text);
 
-}  // namespace kelvara::refdata_build
+}  // namespace kelvara::tsv

@@ -4,9 +4,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "base/text.h"
-
-namespace kelvara::refdata_build {
+namespace kelvara::tsv {
 namespace {
 
 [[noreturn]] void Fail(std::string_view name, int line,
@@ -111,4 +109,39 @@ std::string EscapeTsvCell(std::string_view text) {
   return out;
 }
 
-}  // namespace kelvara::refdata_build
+bool IsValidUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    int extra = 0;
+    unsigned min_second = 0x80;
+    unsigned max_second = 0xBF;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      extra = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      extra = 2;
+      if (lead == 0xE0) min_second = 0xA0;
+      if (lead == 0xED) max_second = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      extra = 3;
+      if (lead == 0xF0) min_second = 0x90;
+      if (lead == 0xF4) max_second = 0x8F;
+    } else {
+      return false;
+    }
+    if (i + extra >= bytes.size()) return false;
+    for (int k = 1; k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + k]);
+      const unsigned low = k == 1 ? min_second : 0x80;
+      const unsigned high = k == 1 ? max_second : 0xBF;
+      if (next < low || next > high) return false;
+    }
+    i += extra + 1;
+  }
+  return true;
+}
+
+}  // namespace kelvara::tsv
