@@ -24,18 +24,12 @@
 #include <vector>
 
 #include "app/prompt_dialog.h"
+#include "window_driver.h"
 
 namespace kelvara {
 namespace {
 
-// Types each character as a key press carrying its text, as an input method
-// would (QTest::keyClicks only knows ASCII).
-void TypeText(QWidget* widget, const QString& text) {
-  for (const QChar ch : text) {
-    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch),
-                        Qt::NoModifier);
-  }
-}
+using testing::TypeText;
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -66,24 +60,12 @@ class MainWindowTest : public ::testing::Test {
   bool MemoShown() {
     return window->findChild<QStackedWidget*>()->currentWidget() == Memo();
   }
-  // Triggers the menu item with `caption` under the top-level menu `menu`.
+  // The menu item with `caption` under the top-level menu `menu`.
   QAction* MenuItem(const QString& menu, const QString& caption) {
-    for (QAction* top : window->menuBar()->actions()) {
-      if (top->text() != menu) continue;
-      std::vector<QMenu*> pending{top->menu()};
-      while (!pending.empty()) {
-        QMenu* m = pending.back();
-        pending.pop_back();
-        for (QAction* a : m->actions()) {
-          if (a->menu())
-            pending.push_back(a->menu());
-          else if (a->text() == caption)
-            return a;
-        }
-      }
-    }
-    ADD_FAILURE() << menu.toStdString() << "/" << caption.toStdString();
-    return nullptr;
+    QAction* item = testing::MenuItem(*window, menu, caption);
+    EXPECT_NE(item, nullptr)
+        << menu.toStdString() << "/" << caption.toStdString();
+    return item;
   }
 
   std::unique_ptr<TFrmmain> window;

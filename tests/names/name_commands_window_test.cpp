@@ -4,61 +4,29 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
 #include "app/main_window.h"
-#include "app/prompt_dialog.h"
 #include "base/clock.h"
 #include "pillars/pillar_commands_window.h"
+#include "window_driver.h"
 
 namespace kelvara {
 namespace {
 
-class NameCommandsTest : public ::testing::Test {
+class NameCommandsTest : public testing::ReadingWindowTest {
  protected:
-  void SetUp() override {
-    Clock::FixToday(EncodeDate(2026, 12, 11));
-    SetDialogHooks({[this](std::string_view t) { prompts.emplace_back(t); }});
-    window = std::make_unique<TFrmmain>(ReferenceStore(KELVARA_BIN_DIR));
-    WireFourPillarsCommands(*window);
-    WireNameReportCommands(*window);
-    window->show();
+  void Wire(TFrmmain& w) override {
+    WireFourPillarsCommands(w);
+    WireNameReportCommands(w);
   }
-  void TearDown() override {
-    window.reset();
-    SetDialogHooks({});
-    Clock::FixToday(std::nullopt);
-  }
-  void Type(const char* name, const QString& text) {
-    window->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
-  }
-  void Click(const char* button) {
-    QTest::mouseClick(
-        window->findChild<QPushButton*>(QString::fromLatin1(button)),
-        Qt::LeftButton);
-  }
-  void Menu(const QString& caption) {
-    for (QAction* top : window->menuBar()->actions()) {
-      for (QAction* a : top->menu()->actions()) {
-        if (a->text() == caption) return a->trigger();
-      }
-    }
-    ADD_FAILURE() << caption.toStdString();
-  }
-  std::vector<std::string> Lines() { return window->document().lines(); }
-
-  std::unique_ptr<TFrmmain> window;
-  std::vector<std::string> prompts;
 };
 
 TEST_F(NameCommandsTest, ButtonAndMenuGiveTheSameReport) {
   Click("ButtonName");
-  EXPECT_EQ(prompts, std::vector<std::string>{"姓不能为空!"});
+  EXPECT_EQ(dialogs.prompts, std::vector<std::string>{"姓不能为空!"});
   EXPECT_TRUE(Lines().empty());
 
   Type("NameA", QStringLiteral("王"));
@@ -68,24 +36,24 @@ TEST_F(NameCommandsTest, ButtonAndMenuGiveTheSameReport) {
   ASSERT_GT(from_button.size(), 40u);
   EXPECT_EQ(from_button.front().rfind("王小明,你今年:", 0), 0u);
   EXPECT_EQ(from_button.back().rfind("--以上测算紧着参考", 0), 0u);
-  Menu(QStringLiteral("姓名详批"));
+  Menu(QStringLiteral("起名"), QStringLiteral("姓名详批"));
   EXPECT_EQ(Lines(), from_button);
-  EXPECT_EQ(prompts.size(), 1u);
+  EXPECT_EQ(dialogs.prompts.size(), 1u);
 }
 
 // 三才吉凶 reads no panel: it takes the name of the last reading that passed
 // validation, whichever reading that was.
 TEST_F(NameCommandsTest, ThreeTalentsUseTheLastValidatedName) {
-  Menu(QStringLiteral("三才吉凶"));
+  Menu(QStringLiteral("起名"), QStringLiteral("三才吉凶"));
   EXPECT_TRUE(Lines().empty());
-  EXPECT_TRUE(prompts.empty());
+  EXPECT_TRUE(dialogs.prompts.empty());
 
   Type("NameA", QStringLiteral("张"));
   Type("NameB", QStringLiteral("三"));
   Click("ButtonBazi");
   Type("NameA", QStringLiteral("李"));
   Type("NameB", QStringLiteral("四"));
-  Menu(QStringLiteral("三才吉凶"));
+  Menu(QStringLiteral("起名"), QStringLiteral("三才吉凶"));
   ASSERT_EQ(Lines().size(), 4u);
   EXPECT_EQ(Lines()[0].rfind("张三,您的三才为", 0), 0u);
   EXPECT_GT(Lines()[3].size(), 20u);
@@ -93,7 +61,7 @@ TEST_F(NameCommandsTest, ThreeTalentsUseTheLastValidatedName) {
   // A refused reading keeps the record of the last one that passed.
   Type("NameB", QString());
   Click("ButtonName");
-  Menu(QStringLiteral("三才吉凶"));
+  Menu(QStringLiteral("起名"), QStringLiteral("三才吉凶"));
   EXPECT_EQ(Lines()[0].rfind("张三,", 0), 0u);
 }
 

@@ -24,39 +24,21 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/prompt_dialog.h"
+#include "app/qt_text.h"
 #include "app/report_document.h"
 #include "names/naming_handbook.h"
 #include "naming_handbook_fixture.h"
+#include "window_driver.h"
 
 namespace kelvara {
 namespace {
 
+using testing::Child;
+using testing::DeletePostedWindows;
+using testing::TriggerMenuItem;
+using testing::TypeText;
+
 using testing::FixtureDirectory;
-
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Types each character as a key press carrying its text, as an input method
-// would (QTest::keyClicks only knows ASCII).
-void TypeText(QWidget* widget, const QString& text) {
-  for (const QChar ch : text) {
-    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch),
-                        Qt::NoModifier);
-  }
-}
-
-template <typename T>
-T* Child(QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
-
-void DeletePostedWindows() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 std::vector<std::string> Items(QComboBox* list) {
   std::vector<std::string> items;
@@ -78,13 +60,9 @@ std::vector<std::string> ItemsOf(const StrokeSuggestions& suggestions,
 
 class NamingHandbookWindowTest : public ::testing::Test {
  protected:
+  testing::DialogRecorder dialogs;
+
   void SetUp() override {
-    SetDialogHooks({
-        [this](std::string_view t) { prompts.emplace_back(t); },
-        [this](std::string_view t) { errors.emplace_back(t); },
-        {},
-        {},
-    });
     main_window = std::make_unique<TFrmmain>(store);
     WireNamingHandbookWindow(*main_window);
     main_window->show();
@@ -94,17 +72,10 @@ class NamingHandbookWindowTest : public ::testing::Test {
   void TearDown() override {
     main_window.reset();
     DeletePostedWindows();
-    SetDialogHooks({});
   }
 
   void TriggerMenu(const QString& menu, const QString& caption) {
-    for (QAction* top : main_window->menuBar()->actions()) {
-      if (top->text() != menu) continue;
-      for (QAction* item : top->menu()->actions()) {
-        if (item->text() == caption) return item->trigger();
-      }
-    }
-    ADD_FAILURE() << menu.toStdString() << "/" << caption.toStdString();
+    TriggerMenuItem(*main_window, menu, caption);
   }
 
   void FillPanelNames(const QString& surname, const QString& given_name) {
@@ -135,8 +106,6 @@ class NamingHandbookWindowTest : public ::testing::Test {
 
   const ReferenceStore store{KELVARA_BIN_DIR};
   std::unique_ptr<TFrmmain> main_window;
-  std::vector<std::string> prompts;
-  std::vector<std::string> errors;
 };
 
 TEST_F(NamingHandbookWindowTest, MenuOpensTheWindowForThePanelSurname) {
@@ -193,7 +162,7 @@ TEST_F(NamingHandbookWindowTest, MenuOpensTheWindowForThePanelSurname) {
   for (const auto& [name, caption] : buttons) {
     EXPECT_EQ(Child<QPushButton>(window, name)->text(), caption) << name;
   }
-  EXPECT_TRUE(prompts.empty());
+  EXPECT_TRUE(dialogs.prompts.empty());
 
   // Each use of the command opens another window; the main window still
   // takes input.
@@ -216,10 +185,10 @@ TEST_F(NamingHandbookWindowTest, MenuNeedsSurnameAndGivenName) {
       {"no given name", QStringLiteral("王"), QString(), "名不能为空!"},
   };
   for (const Case& c : cases) {
-    prompts.clear();
+    dialogs.prompts.clear();
     FillPanelNames(c.surname, c.given_name);
     TriggerMenu(QStringLiteral("起名"), QStringLiteral("起名宝典"));
-    EXPECT_EQ(prompts, std::vector<std::string>{c.prompt}) << c.label;
+    EXPECT_EQ(dialogs.prompts, std::vector<std::string>{c.prompt}) << c.label;
     EXPECT_TRUE(Opened().empty()) << c.label;
   }
 }
@@ -325,8 +294,8 @@ TEST_F(NamingHandbookWindowTest, BadSurnamesGiveAnEmptyList) {
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->suggestions(),
             GoodStrokeSearch(store, "ab", GivenNameMode::kTwoCharacters));
-  EXPECT_TRUE(prompts.empty());
-  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(dialogs.prompts.empty());
+  EXPECT_TRUE(dialogs.errors.empty());
 }
 
 TEST_F(NamingHandbookWindowTest, TrialNameIsReckoned) {
@@ -363,7 +332,7 @@ TEST_F(NamingHandbookWindowTest, TrialNameIsReckoned) {
   ReportDocument ascii;
   ASSERT_TRUE(TrialNameReading(store, "王", "a1", ascii));
   EXPECT_EQ(result->toPlainText(), Q(ascii.Text()));
-  EXPECT_TRUE(prompts.empty());
+  EXPECT_TRUE(dialogs.prompts.empty());
 }
 
 TEST_F(NamingHandbookWindowTest, ClosesAndDeletesItself) {
@@ -380,18 +349,11 @@ TEST_F(NamingHandbookWindowTest, ClosesAndDeletesItself) {
 // A window of its own over a fixture store, deleted when the test ends.
 class NamingHandbookFixtureWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetDialogHooks({
-        [this](std::string_view t) { prompts.emplace_back(t); },
-        [this](std::string_view t) { errors.emplace_back(t); },
-        {},
-        {},
-    });
-  }
+  testing::DialogRecorder dialogs;
+
   void TearDown() override {
     if (!window.isNull()) window->close();
     DeletePostedWindows();
-    SetDialogHooks({});
   }
 
   void OpenOver(const ReferenceStore& store, std::string_view surname) {
@@ -399,9 +361,17 @@ class NamingHandbookFixtureWindowTest : public ::testing::Test {
     window->show();
   }
 
+  // Types `given_name` as the trial name and presses 确认测算; the result box.
+  QPlainTextEdit* ReckonTrial(const QString& given_name) {
+    auto* given = Child<QLineEdit>(window, "EditGivenName");
+    given->setFocus();
+    TypeText(given, given_name);
+    QTest::mouseClick(Child<QPushButton>(window, "ButtonReckon"),
+                      Qt::LeftButton);
+    return Child<QPlainTextEdit>(window, "MemoResult");
+  }
+
   QPointer<TFrmChangeName> window;
-  std::vector<std::string> prompts;
-  std::vector<std::string> errors;
 };
 
 TEST_F(NamingHandbookFixtureWindowTest, ListHoldsEverySuggestion) {
@@ -437,12 +407,8 @@ TEST_F(NamingHandbookFixtureWindowTest, TrialShowsNoResultForGridsWithoutRow) {
   FixtureDirectory dir;
   testing::WriteHandbookTables(dir);
   OpenOver(dir.Store(), "王");
-  auto* given = Child<QLineEdit>(window, "EditGivenName");
-  given->setFocus();
-  TypeText(given, QStringLiteral("真"));
-  QTest::mouseClick(Child<QPushButton>(window, "ButtonReckon"), Qt::LeftButton);
   const QStringList lines =
-      Child<QPlainTextEdit>(window, "MemoResult")->toPlainText().split('\n');
+      ReckonTrial(QStringLiteral("真"))->toPlainText().split('\n');
   ASSERT_EQ(lines.size(), 20);
   // 总格 14 and 人格 14 have no namefx row.
   EXPECT_EQ(lines[10], QStringLiteral("无结果,请听下回分解"));
@@ -461,16 +427,13 @@ TEST_F(NamingHandbookFixtureWindowTest, FailedLookupsEndActionsSilently) {
   QTest::mouseClick(Child<QRadioButton>(window, "RadioOneCharacter"),
                     Qt::LeftButton);
   EXPECT_EQ(list->count(), 0);
-  auto* result = Child<QPlainTextEdit>(window, "MemoResult");
-  result->setPlainText(QStringLiteral("先前的内容"));
-  auto* given = Child<QLineEdit>(window, "EditGivenName");
-  given->setFocus();
-  TypeText(given, QStringLiteral("真"));
-  QTest::mouseClick(Child<QPushButton>(window, "ButtonReckon"), Qt::LeftButton);
-  EXPECT_EQ(result->toPlainText(), QString()) << "cleared, then abandoned";
+  Child<QPlainTextEdit>(window, "MemoResult")
+      ->setPlainText(QStringLiteral("先前的内容"));
+  EXPECT_EQ(ReckonTrial(QStringLiteral("真"))->toPlainText(), QString())
+      << "cleared, then abandoned";
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(prompts.empty());
-  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(dialogs.prompts.empty());
+  EXPECT_TRUE(dialogs.errors.empty());
 }
 
 TEST_F(NamingHandbookFixtureWindowTest,
@@ -479,17 +442,13 @@ TEST_F(NamingHandbookFixtureWindowTest,
   testing::WriteHandbookTables(dir);
   dir.ExecuteSql("TarselFile.dll", "drop table namefx");
   OpenOver(dir.Store(), "王");
-  auto* given = Child<QLineEdit>(window, "EditGivenName");
-  given->setFocus();
-  TypeText(given, QStringLiteral("真"));
-  QTest::mouseClick(Child<QPushButton>(window, "ButtonReckon"), Qt::LeftButton);
   const QStringList lines =
-      Child<QPlainTextEdit>(window, "MemoResult")->toPlainText().split('\n');
+      ReckonTrial(QStringLiteral("真"))->toPlainText().split('\n');
   ASSERT_EQ(lines.size(), 10);
   EXPECT_EQ(lines.front(), QStringLiteral("王真,您的三才为土火木"));
   EXPECT_EQ(lines[8], QStringLiteral("外格: 2"));
-  EXPECT_TRUE(prompts.empty());
-  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(dialogs.prompts.empty());
+  EXPECT_TRUE(dialogs.errors.empty());
 }
 
 }  // namespace

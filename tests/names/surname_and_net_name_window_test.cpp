@@ -22,58 +22,29 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/prompt_dialog.h"
+#include "app/qt_text.h"
 #include "base/text.h"
 #include "names/net_name.h"
 #include "names/net_name_window.h"
 #include "names/surname_origin.h"
 #include "names/surname_origin_window.h"
+#include "window_driver.h"
 
 namespace kelvara {
 namespace {
 
-QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Types each character as a key press carrying its text, as an input method
-// would (QTest::keyClicks only knows ASCII). A character beyond U+FFFF goes
-// in one press.
-void TypeText(QWidget* widget, const QString& text) {
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const qsizetype length =
-        text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown,
-                        text.mid(i, length), Qt::NoModifier);
-    i += length - 1;
-  }
-}
-
-template <typename T>
-T* Child(QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
-
-void DeletePostedWindows() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+using testing::Child;
+using testing::DeletePostedWindows;
+using testing::TriggerMenuItem;
+using testing::TypeText;
 
 class NameWindowsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetDialogHooks({
-        [this](std::string_view t) { prompts.emplace_back(t); },
-        [this](std::string_view t) { errors.emplace_back(t); },
-        {},
-        {},
-    });
-  }
+  testing::DialogRecorder dialogs;
+
   void TearDown() override {
     main_window.reset();
     DeletePostedWindows();
-    SetDialogHooks({});
   }
 
   void OpenMainWindow(const std::string& store_dir = KELVARA_BIN_DIR) {
@@ -84,15 +55,8 @@ class NameWindowsTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(main_window.get()));
   }
 
-  // Triggers the menu item `caption` of the top-level menu `menu`.
   void TriggerMenu(const QString& menu, const QString& caption) {
-    for (QAction* top : main_window->menuBar()->actions()) {
-      if (top->text() != menu) continue;
-      for (QAction* item : top->menu()->actions()) {
-        if (item->text() == caption) return item->trigger();
-      }
-    }
-    ADD_FAILURE() << menu.toStdString() << "/" << caption.toStdString();
+    TriggerMenuItem(*main_window, menu, caption);
   }
 
   template <typename Window>
@@ -112,8 +76,6 @@ class NameWindowsTest : public ::testing::Test {
   }
 
   std::unique_ptr<TFrmmain> main_window;
-  std::vector<std::string> prompts;
-  std::vector<std::string> errors;
 };
 
 // --- 姓氏起源 ---------------------------------------------------------------
@@ -143,7 +105,7 @@ TEST_F(NameWindowsTest, SurnameWindowOpensModelessWithEverySurname) {
             QStringLiteral("开始搜索"));
   EXPECT_EQ(Child<QPushButton>(window, "ButtonClose")->text(),
             QStringLiteral("关闭"));
-  EXPECT_TRUE(errors.empty());
+  EXPECT_TRUE(dialogs.errors.empty());
 
   // Each use of the command opens a further window; the main window still
   // takes input.
@@ -202,8 +164,8 @@ TEST_F(NameWindowsTest, SurnameSearchShowsKeepsOrClears) {
   EXPECT_EQ(memo->document()->blockCount(), 2);
   // Typing never adds to the list.
   EXPECT_EQ(surnames->findText(QStringLiteral("甲乙")), -1);
-  EXPECT_TRUE(errors.empty());
-  EXPECT_TRUE(prompts.empty());
+  EXPECT_TRUE(dialogs.errors.empty());
+  EXPECT_TRUE(dialogs.prompts.empty());
 }
 
 // The surname list shares its name SYear with the year of the input strip;
@@ -236,12 +198,13 @@ TEST_F(NameWindowsTest, SurnameTableThatCannotBeReadShowsTheErrorBox) {
   QTemporaryDir empty;
   ASSERT_TRUE(empty.isValid());
   OpenMainWindow(empty.path().toStdString());
-  errors.clear();  // the main window's own almanac panel fails as well
+  dialogs.errors.clear();  // the main window's own almanac panel fails as well
   main_window->Run({ActionKind::kWindow, "TFrmNameCome", 1});
   auto* window = OnlyOpened<TFrmNameCome>();
   ASSERT_NE(window, nullptr);
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_NE(errors[0].find("TarselBirth.dll"), std::string::npos) << errors[0];
+  ASSERT_EQ(dialogs.errors.size(), 1u);
+  EXPECT_NE(dialogs.errors[0].find("TarselBirth.dll"), std::string::npos)
+      << dialogs.errors[0];
   EXPECT_TRUE(window->isVisible());
   auto* surnames = Child<QComboBox>(window, "SYear");
   EXPECT_EQ(surnames->count(), 0);
@@ -251,7 +214,7 @@ TEST_F(NameWindowsTest, SurnameTableThatCannotBeReadShowsTheErrorBox) {
   surnames->lineEdit()->setFocus();
   TypeText(surnames->lineEdit(), QStringLiteral("王"));
   QTest::mouseClick(Child<QPushButton>(window, "ButtonSearch"), Qt::LeftButton);
-  EXPECT_EQ(errors.size(), 2u);
+  EXPECT_EQ(dialogs.errors.size(), 2u);
   EXPECT_EQ(memo->toPlainText(), QStringLiteral("先前的内容"));
   EXPECT_TRUE(window->isVisible());
 }
@@ -281,14 +244,14 @@ TEST_F(NameWindowsTest, QuickEntryOpensTheNetNameWindowWithItsReading) {
             QStringLiteral("你的性格：反复无常，喜欢模仿神秘人物举动的小孩子"
                            "性格，但是常常被宠爱"));
   EXPECT_TRUE(Child<QLabel>(window, "LabelTrait")->wordWrap());
-  EXPECT_TRUE(prompts.empty());
+  EXPECT_TRUE(dialogs.prompts.empty());
 }
 
 TEST_F(NameWindowsTest, EmptyQuickEntryAsksForANickname) {
   OpenMainWindow();
   QTest::mouseClick(Child<QToolButton>(main_window.get(), "ButtonNetName"),
                     Qt::LeftButton);
-  EXPECT_EQ(prompts, std::vector<std::string>{"请输入你的网名！"});
+  EXPECT_EQ(dialogs.prompts, std::vector<std::string>{"请输入你的网名！"});
   EXPECT_TRUE(Opened<TFrmWangming>().empty());
 }
 
@@ -300,11 +263,11 @@ TEST_F(NameWindowsTest, MenuOpensAnEmptyNetNameWindow) {
   EXPECT_EQ(Child<QLineEdit>(window, "EditNickname")->text(), QString());
   EXPECT_EQ(Child<QLabel>(window, "LabelName")->text(), QString());
   EXPECT_EQ(Child<QLabel>(window, "LabelTrait")->text(), QString());
-  EXPECT_TRUE(prompts.empty());
+  EXPECT_TRUE(dialogs.prompts.empty());
 
   // 测算 with an empty field asks for a nickname and changes nothing.
   QTest::mouseClick(Child<QPushButton>(window, "ButtonReckon"), Qt::LeftButton);
-  EXPECT_EQ(prompts, std::vector<std::string>{"请输入你的网名！"});
+  EXPECT_EQ(dialogs.prompts, std::vector<std::string>{"请输入你的网名！"});
   EXPECT_EQ(Child<QLabel>(window, "LabelName")->text(), QString());
 }
 
@@ -369,7 +332,7 @@ TEST_F(NameWindowsTest, TypedNicknamesAreReckoned) {
                       Qt::LeftButton);
     DeletePostedWindows();
   }
-  EXPECT_TRUE(prompts.empty());
+  EXPECT_TRUE(dialogs.prompts.empty());
 }
 
 // A nickname longer than the typing limit, given by the quick-entry row,
