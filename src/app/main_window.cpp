@@ -591,7 +591,11 @@ void TFrmmain::WireOwnCommands() {
     BirthPanel panel = PanelTexts();
     if (Trim(panel.surname).empty()) return ShowPrompt(this, "姓不能为空!");
     if (Trim(panel.given_name).empty()) return ShowPrompt(this, "名不能为空!");
-    Run({ActionKind::kWindow, "TFrmChangeName", 1}, {Trim(panel.surname)});
+    // The names become those of the record (三才吉凶 then reads them); its
+    // other fields stay as the last reading left them.
+    last_birth_.Surname = Trim(panel.surname);
+    last_birth_.GivenName = Trim(panel.given_name);
+    Run({ActionKind::kWindow, "TFrmChangeName", 1}, {last_birth_.Surname});
   });
   Wire(ActionKind::kPeriphery, "About", [this](auto&) {
     ShowPrompt(this,

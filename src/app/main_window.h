@@ -54,8 +54,9 @@ class TFrmmain : public QMainWindow {
   // Reads the panel; on a refusal shows the message and returns nullopt.
   // A record that passes is also kept as the last reading's record.
   std::optional<BirthData> ReadBirthDataOrPrompt(bool blood_required);
-  // The record of the last reading that passed validation; empty names until
-  // the first one (the three-talent reading then does nothing).
+  // The record of the last reading that passed validation (起名宝典 sets its
+  // names only); empty names until the first one (the three-talent reading
+  // then does nothing).
   const BirthData& last_birth() const { return last_birth_; }
 
   ReportDocument& document() { return document_; }

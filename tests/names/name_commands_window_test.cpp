@@ -63,6 +63,15 @@ TEST_F(NameCommandsTest, ThreeTalentsUseTheLastValidatedName) {
   Click("ButtonName");
   Menu(QStringLiteral("起名"), QStringLiteral("三才吉凶"));
   EXPECT_EQ(Lines()[0].rfind("张三,", 0), 0u);
+
+  // 起名宝典 checks and stores the names alone.
+  Type("NameB", QStringLiteral("四"));
+  window->Wire(ActionKind::kWindow, "TFrmChangeName",
+               [](const CommandArguments&) {});
+  Menu(QStringLiteral("起名"), QStringLiteral("起名宝典"));
+  Menu(QStringLiteral("起名"), QStringLiteral("三才吉凶"));
+  EXPECT_EQ(Lines()[0].rfind("李四,", 0), 0u);
+  EXPECT_EQ(window->last_birth().Year, 1990) << "the rest stays";
 }
 
 }  // namespace
