@@ -41,6 +41,14 @@ void PrintSuggestions(const ReferenceStore& store,
   const StrokeSuggestions suggestions =
       GoodStrokeSearch(store, Trim(args.surname), mode);
   if (!args.pick) {
+    // The window shows an empty list; here an empty output would look like a
+    // fault, so say why on standard error.
+    if (suggestions.empty()) {
+      Out().Error(
+          "姓“" + Trim(args.surname) + "”按" +
+          (mode == GivenNameMode::kOneCharacter ? "一个字名" : "两个字名") +
+          "没有合适的笔画方式。");
+    }
     for (const StrokeSuggestion& suggestion : suggestions) {
       Out().Line(
           SuggestionItemText(suggestion, mode, SuggestionWording::kOnShow));

@@ -106,8 +106,11 @@ TEST(NamingCliTest, BadInputIsRefusedOrGivesNothing) {
       {"pick with a trial name", "--surname 王 --pick 1 --given 明", 2, "",
        nullptr},
       {"no surname", "", 2, "", nullptr},
-      {"one ASCII letter", "--surname a", 0, "", ""},
-      {"a quote", "--surname \"'\"", 0, "", ""},
+      {"one ASCII letter", "--surname a", 0, "", "姓“a”按两个字名没有合适"},
+      {"a quote", "--surname \"'\"", 0, "", "姓“'”按两个字名没有"},
+      // Every 16-stroke surname misses the good numbers in both modes.
+      {"no suggestion", "--surname 陈 --mode 1", 0, "",
+       "姓“陈”按一个字名没有合适的笔画方式。"},
       {"pick in an empty list", "--surname a --pick 1", 2, "", "--pick 1"},
   };
   for (const Case& c : cases) {
