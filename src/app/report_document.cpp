@@ -39,17 +39,7 @@ void ReportDocument::Notify(Change change) const {
 std::vector<std::string> LinesOfTextFile(std::string_view bytes) {
   const std::size_t nul = bytes.find('\0');
   if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
-  const std::string text = TextFromFileBytes(bytes);
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
+  return SplitLines(TextFromFileBytes(bytes));
 }
 
 }  // namespace kelvara

@@ -176,6 +176,23 @@ std::string GbkSlice(std::string_view utf8, std::size_t start,
   return out;
 }
 
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.emplace_back(text.substr(start, end - start));
+    if (end < text.size()) {
+      const bool crlf =
+          text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+      end += crlf ? 2 : 1;
+    }
+    start = end;
+  }
+  return lines;
+}
+
 std::string Trim(std::string_view text) {
   std::size_t b = 0;
   std::size_t e = text.size();

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvara {
 
@@ -37,6 +38,10 @@ int GbkWidth(std::string_view utf8);
 // is empty, GbkSlice("张三", 2, 2) is "三".
 std::string GbkSlice(std::string_view utf8, std::size_t start,
                      std::size_t count);
+
+// The lines of a text: CR LF, a lone CR and a lone LF each end a line, and
+// the break after the last line adds no empty line.
+std::vector<std::string> SplitLines(std::string_view text);
 
 // Removes every character up to U+0020 (blanks and control characters) at
 // both ends.

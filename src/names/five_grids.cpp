@@ -97,12 +97,6 @@ int Outer(PieceCounter& count, const NamePart& surname, const NamePart& given) {
   return Total(count, surname, given) - Person(count, surname, given) + 1;
 }
 
-std::string TalentsOf(const NameGridNumbers& grids) {
-  return std::string(ElementOfNumber(grids.heaven)) +
-         std::string(ElementOfNumber(grids.person)) +
-         std::string(ElementOfNumber(grids.earth));
-}
-
 template <std::size_t N>
 bool Holds(const std::array<int, N>& list, int number) {
   return std::find(list.begin(), list.end(), number) != list.end();
@@ -177,7 +171,13 @@ std::string_view ElementOfNumber(int number) {
 
 std::string ThreeTalents(const ReferenceStore& store, std::string_view surname,
                          std::string_view given_name) {
-  return TalentsOf(NameGrids(store, surname, given_name));
+  return ThreeTalentsOf(NameGrids(store, surname, given_name));
+}
+
+std::string ThreeTalentsOf(const NameGridNumbers& grids) {
+  return std::string(ElementOfNumber(grids.heaven)) +
+         std::string(ElementOfNumber(grids.person)) +
+         std::string(ElementOfNumber(grids.earth));
 }
 
 std::string_view NumberClass(int number) {
@@ -218,7 +218,7 @@ double NameScore(const ReferenceStore& store, std::string_view surname,
         GridKind::kTotal, GridKind::kOuter}) {
     score += GridScore(grids.Of(kind), kind);
   }
-  return score + ThreeTalentScore(store, TalentsOf(grids));
+  return score + ThreeTalentScore(store, ThreeTalentsOf(grids));
 }
 
 std::string Number81Text(const ReferenceStore& store, int number,

@@ -77,6 +77,8 @@ std::string_view ElementOfNumber(int number);
 // and 地格, in this order, e.g. 土水金. Throws LookupError as StrokeCount does.
 std::string ThreeTalents(const ReferenceStore& store, std::string_view surname,
                          std::string_view given_name);
+// The same, of grid numbers already counted.
+std::string ThreeTalentsOf(const NameGridNumbers& grids);
 
 // "吉", "半吉" or "凶" by the three lists above; "" for 0 and every number
 // above 81.

@@ -71,9 +71,7 @@ class NameReportWriter {
   // The scores and the 81-number sections. Lookups may throw LookupError.
   void WriteGrids() {
     grids_ = NameGrids(store_, birth_.Surname, birth_.GivenName);
-    talents_ = std::string(ElementOfNumber(grids_.heaven)) +
-               std::string(ElementOfNumber(grids_.person)) +
-               std::string(ElementOfNumber(grids_.earth));
+    talents_ = ThreeTalentsOf(grids_);
     WriteScores();
     for (const GridSection& section : kSections) WriteSection(section);
   }

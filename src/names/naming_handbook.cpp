@@ -152,29 +152,29 @@ bool TrialNameReading(const ReferenceStore& store, std::string_view surname,
   if (s.empty() || g.empty()) return false;
   document.ClearDocument();
 
-  const std::string talents = ThreeTalents(store, s, g);
+  // Every character is counted once, before the first line.
+  const NameGridNumbers grids = NameGrids(store, s, g);
+  const std::string talents = ThreeTalentsOf(grids);
   document.AddLine(s + g + ",您的三才为" + talents);
   document.AddLine("");
   document.AddLine("    " + ThreeTalentText(store, talents));
   document.AddLine("");
 
-  const int heaven = NameGrid(store, s, g, GridKind::kHeaven);
-  const int earth = NameGrid(store, s, g, GridKind::kEarth);
-  const int person = NameGrid(store, s, g, GridKind::kPerson);
-  const int total = NameGrid(store, s, g, GridKind::kTotal);
-  const int outer = NameGrid(store, s, g, GridKind::kOuter);
-  AddGridLine(document, "天格", heaven);
-  AddGridLine(document, "地格", earth);
-  AddGridLine(document, "人格", person);
-  AddGridLine(document, "总格", total);
-  AddGridLine(document, "外格", outer);
+  AddGridLine(document, "天格", grids.heaven);
+  AddGridLine(document, "地格", grids.earth);
+  AddGridLine(document, "人格", grids.person);
+  AddGridLine(document, "总格", grids.total);
+  AddGridLine(document, "外格", grids.outer);
   document.AddLine("");
 
-  document.AddLine(GridAnalysis(store, total));
+  document.AddLine(GridAnalysis(store, grids.total));
   document.AddLine("补充:");
-  const std::pair<std::string_view, int> grids[] = {
-      {"天格", heaven}, {"地格", earth}, {"人格", person}, {"外格", outer}};
-  for (const auto& [grid, number] : grids) {
+  const std::pair<std::string_view, int> supplements[] = {
+      {"天格", grids.heaven},
+      {"地格", grids.earth},
+      {"人格", grids.person},
+      {"外格", grids.outer}};
+  for (const auto& [grid, number] : supplements) {
     document.AddLine(std::string(grid) + std::to_string(number) + "分析:");
     document.AddLine("    " + GridAnalysis(store, number));
   }

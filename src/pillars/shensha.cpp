@@ -65,25 +65,6 @@ std::string ReadTableBytes(const ReferenceStore& store, std::string_view name) {
   return bytes;
 }
 
-// The lines of a text, as a text list takes them: CR LF, a lone CR and a lone
-// LF each end a line, and the break after the last line adds no empty line.
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
-    lines.emplace_back(text.substr(start, end - start));
-    if (end < text.size()) {
-      const bool crlf =
-          text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-      end += crlf ? 2 : 1;
-    }
-    start = end;
-  }
-  return lines;
-}
-
 // Bytes of the GBK character at `pos`: two for a lead byte with a valid trail
 // byte after it, one for anything else.
 std::size_t GbkCharLength(std::string_view gbk, std::size_t pos) {
