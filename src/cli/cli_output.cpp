@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/report_document.h"
 #include "base/text.h"
 
 namespace kelvara::cli {
@@ -31,6 +32,10 @@ std::optional<DateTime> ParseDateArgument(std::string_view text) {
                 "”无效:请写成 YYYY-MM-DD 形式的存在的公历日期。");
   }
   return date;
+}
+
+void PrintDocument(const ReportDocument& document) {
+  for (const std::string& line : document.lines()) Out().Line(line);
 }
 
 }  // namespace kelvara::cli

@@ -6,6 +6,10 @@
 
 #include "base/datetime.h"
 
+namespace kelvara {
+class ReportDocument;
+}
+
 namespace kelvara::cli {
 
 // Exit code of a refused argument or a validation message.
@@ -25,6 +29,9 @@ class Output {
 };
 
 Output& Out();
+
+// Every line of a reading's document, through Out().
+void PrintDocument(const ReportDocument& document);
 
 // A date of the command line (YYYY-MM-DD), or a message on stderr and nullopt.
 std::optional<DateTime> ParseDateArgument(std::string_view text);

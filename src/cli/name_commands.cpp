@@ -15,14 +15,6 @@
 #include "refdata/reference_store.h"
 
 namespace kelvara::cli {
-namespace {
-
-void PrintDocument(const ReportDocument& document) {
-  for (const std::string& line : document.lines()) Out().Line(line);
-}
-
-}  // namespace
-
 void AddNameCommands(CLI::App& app) {
   auto* name = app.add_subcommand(
       "name", "姓名算命: 五格数理、81数吉凶、三才配置与评分");

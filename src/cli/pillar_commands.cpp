@@ -9,13 +9,6 @@
 #include "refdata/reference_store.h"
 
 namespace kelvara::cli {
-namespace {
-
-void PrintDocument(const ReportDocument& document) {
-  for (const std::string& line : document.lines()) Out().Line(line);
-}
-
-}  // namespace
 
 void AddPillarCommands(CLI::App& app) {
   auto* bazi = app.add_subcommand("bazi", "八字算命: 打印完整的四柱八字报告");

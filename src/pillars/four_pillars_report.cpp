@@ -168,7 +168,7 @@ void ReportWriter::WriteHiddenStemLines() {
       static_cast<int>(EncodeDate(birth_.Year, birth_.Month, birth_.Day) -
                        EncodeDate(1900, 2, 20));
   const std::string day_stems(
-      kHiddenStemTable[static_cast<std::size_t>(((days % 12) + 12) % 12)]);
+      kHiddenStemTable[static_cast<std::size_t>(WrapIndex(days, 12))]);
   const std::array<std::string, 4> stems{chart_.HiddenStemsYear,
                                          chart_.HiddenStemsMonth, day_stems,
                                          chart_.HiddenStemsHour};

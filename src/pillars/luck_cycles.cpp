@@ -6,6 +6,7 @@
 
 #include "base/text.h"
 #include "calendar/lunar_calendar.h"
+#include "pillars/pillar_attributes.h"
 
 namespace kelvara {
 namespace {
@@ -14,14 +15,11 @@ constexpr std::string_view kColumnGap = "   ";
 constexpr std::string_view kFirstPrefixBlanks = "      ";      // 6
 constexpr std::string_view kLaterRowIndent = "             ";  // 13
 
-int Mod(int value, int modulus) {
-  const int r = value % modulus;
-  return r < 0 ? r + modulus : r;
-}
-
 std::string Pillar(int stem, int branch) {
-  return std::string(kStemNames[static_cast<std::size_t>(Mod(stem, 10))]) +
-         std::string(kBranchNames[static_cast<std::size_t>(Mod(branch, 12))]);
+  return std::string(
+             kStemNames[static_cast<std::size_t>(WrapIndex(stem, 10))]) +
+         std::string(
+             kBranchNames[static_cast<std::size_t>(WrapIndex(branch, 12))]);
 }
 
 }  // namespace
@@ -120,13 +118,13 @@ std::vector<std::string> MonthlyPillarRows(int lunar_year, int s) {
       "腊月");
   rows.emplace_back();
   // The stem of the first month (寅) of lunar 1901 is 庚, index 6.
-  const int c = Mod(12 * (lunar_year - 1901) + 6, 10);
+  const int c = WrapIndex(12 * (lunar_year - 1901) + 6, 10);
   for (int i = 0; i <= s + 89; ++i) {
     std::string row = std::to_string(lunar_year + i) + "(" +
                       YearPillarName(lunar_year + i) + ")：";
     for (int m = 0; m < 12; ++m) {
       row += std::string(
-          kStemNames[static_cast<std::size_t>(Mod(c + 12 * i + m, 10))]);
+          kStemNames[static_cast<std::size_t>(WrapIndex(c + 12 * i + m, 10))]);
       row += kMonthBranches[static_cast<std::size_t>(m)];
     }
     rows.push_back(std::move(row));

@@ -41,6 +41,13 @@ std::string ClimateText(const ReferenceStore& store, std::string_view stem,
 // 0.125."
 std::string ElementTally(std::string_view elements);
 
+// The place of `value` on a cycle of `count` (the ten stems, the twelve
+// branches): 0..count-1, negative values included.
+constexpr int WrapIndex(int value, int count) {
+  const int r = value % count;
+  return r < 0 ? r + count : r;
+}
+
 inline constexpr int kStemSelector = 0;
 inline constexpr int kBranchSelector = 1;
 

@@ -13,11 +13,6 @@
 namespace kelvara {
 namespace {
 
-int Mod(int value, int modulus) {
-  const int r = value % modulus;
-  return r < 0 ? r + modulus : r;
-}
-
 struct MonthRange {
   int first_key, last_key;
   int branch;  // cyclic
@@ -77,11 +72,11 @@ std::optional<int> DaysToSectionalTerm(DateTime from, bool backward) {
 
 std::string StemName(int cyclic) {
   return std::string(
-      kCyclicStemNames[static_cast<std::size_t>(Mod(cyclic, 10))]);
+      kCyclicStemNames[static_cast<std::size_t>(WrapIndex(cyclic, 10))]);
 }
 std::string BranchName(int cyclic) {
   return std::string(
-      kCyclicBranchNames[static_cast<std::size_t>(Mod(cyclic, 12))]);
+      kCyclicBranchNames[static_cast<std::size_t>(WrapIndex(cyclic, 12))]);
 }
 
 }  // namespace
@@ -118,20 +113,22 @@ PillarChartResult ComputePillarChart(const ReferenceStore& store, int year,
 
   // 4. The year turns with the month 寅.
   const int year_offset = key >= 204 ? 3 : 4;
-  const int ys = Mod(year - year_offset, 10);
-  const int yb = Mod(year - year_offset, 12);
+  const int ys = WrapIndex(year - year_offset, 10);
+  const int yb = WrapIndex(year - year_offset, 12);
   // 5. Month stem.
-  const int ms = mb >= 3 ? Mod(2 * ys + mb + 8, 10) : Mod(2 * ys + mb, 10);
+  const int ms =
+      mb >= 3 ? WrapIndex(2 * ys + mb + 8, 10) : WrapIndex(2 * ys + mb, 10);
   // 6. Day pillar by formula.
   const int g = year - 1;
   const int base = 5 * g + g / 4 - g / 100 + g / 400;
   const int n = DayOfYear(birth_day) + 1;
-  const int index = Mod(base + n + 6015, 60);
+  const int index = WrapIndex(base + n + 6015, 60);
   const int ds = index % 10;
   const int db = index % 12;
   // 7. Hour pillar; the hour 23 keeps the day of its calendar date.
-  const int hb = Mod((hour + 3) / 2, 12);
-  const int hs = hb != 0 ? Mod(2 * ds + hb + 8, 10) : Mod(2 * ds, 10);
+  const int hb = WrapIndex((hour + 3) / 2, 12);
+  const int hs =
+      hb != 0 ? WrapIndex(2 * ds + hb + 8, 10) : WrapIndex(2 * ds, 10);
 
   // 8. The eight characters.
   c.YearStem = StemName(ys);
@@ -142,8 +139,8 @@ PillarChartResult ComputePillarChart(const ReferenceStore& store, int year,
   c.DayBranch = BranchName(db);
   c.HourStem = StemName(hs);
   c.HourBranch = BranchName(hb);
-  c.HourStemIndex = Mod(hs + 9, 10);
-  c.HourBranchIndex = Mod(hb + 11, 12);
+  c.HourStemIndex = WrapIndex(hs + 9, 10);
+  c.HourBranchIndex = WrapIndex(hb + 11, 12);
 
   // 9. Conception pillar: one stem and three branches on from the month.
   c.ConceptionPillar = StemName(ms + 1) + BranchName(mb + 3) + " ";
@@ -157,20 +154,20 @@ PillarChartResult ComputePillarChart(const ReferenceStore& store, int year,
   const int d = DaysToSectionalTerm(birth_day, c.Reverse).value_or(estimate);
   int start_age = d / 3 + (d % 3 != 0 ? 1 : 0);
   if (start_age == 0) start_age = 10;
-  if (start_age != 10) start_age = Mod(start_age, 10);
+  if (start_age != 10) start_age = WrapIndex(start_age, 10);
   c.StartAge = start_age;
   c.StartAgeText = std::to_string(start_age);
 
   // 11. Hidden stems.
   const int to_next_term = DaysToSectionalTerm(birth_day, false).value_or(33);
   const int lunar_year = SolarToLunar(birth_day + to_next_term).Year;
-  c.HiddenStemsYear = std::string(
-      kHiddenStemTable[static_cast<std::size_t>(Mod(lunar_year - 1924, 12))]);
-  c.HiddenStemsMonth =
-      std::string(kHiddenStemTable[static_cast<std::size_t>(Mod(month, 12))]);
+  c.HiddenStemsYear = std::string(kHiddenStemTable[static_cast<std::size_t>(
+      WrapIndex(lunar_year - 1924, 12))]);
+  c.HiddenStemsMonth = std::string(
+      kHiddenStemTable[static_cast<std::size_t>(WrapIndex(month, 12))]);
   const int r = static_cast<int>(std::lround((hour + 0.6) / 2));
   c.HiddenStemsHour =
-      std::string(kHiddenStemTable[static_cast<std::size_t>(Mod(r, 12))]);
+      std::string(kHiddenStemTable[static_cast<std::size_t>(WrapIndex(r, 12))]);
 
   // 12. Luck pillars, starting with the month pillar.
   c.LuckNayinLine = "纳音：";

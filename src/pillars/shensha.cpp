@@ -189,11 +189,9 @@ std::optional<std::string> MatchingStars(const ReferenceStore& store,
 // The stars the target gets by its distance from the key branch.
 std::string DistanceStars(std::string_view target, int branch_index) {
   const auto branch_at = [branch_index](int distance) {
-    constexpr long long kCount = kBranchNames.size();
-    const long long index =
-        ((static_cast<long long>(branch_index) + distance) % kCount + kCount) %
-        kCount;
-    return StemOrBranchName(static_cast<int>(index), kBranchSelector);
+    return StemOrBranchName(WrapIndex(branch_index + distance,
+                                      static_cast<int>(kBranchNames.size())),
+                            kBranchSelector);
   };
   std::string stars;
   if (target == branch_at(10)) stars += " 披麻";
