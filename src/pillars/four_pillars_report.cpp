@@ -70,8 +70,10 @@ class ReportWriter {
   }
   void WriteHiddenStemLines();
   void WriteSpiritStarLines();
+  // The stars of one pillar; `day_hour` (the stars of the day and hour
+  // pillars together) is added to those of the year, month and day.
   std::string SpiritStarsOf(std::string_view stem, std::string_view branch,
-                            bool with_day_hour);
+                            const std::string* day_hour);
   void WriteSeasonLine();
 
   const ReferenceStore& store_;
@@ -194,7 +196,7 @@ void ReportWriter::WriteHiddenStemLines() {
 
 std::string ReportWriter::SpiritStarsOf(std::string_view stem,
                                         std::string_view branch,
-                                        bool with_day_hour) {
+                                        const std::string* day_hour) {
   const PillarChart& c = chart_;
   const std::string day_pillar = c.DayStem + c.DayBranch;
   std::string joined =
@@ -209,19 +211,20 @@ std::string ReportWriter::SpiritStarsOf(std::string_view stem,
       " " +
       ShenshaDayPillar(store_, std::string(stem) + std::string(branch),
                        day_pillar);
-  if (with_day_hour) {
-    joined +=
-        " " + ShenshaDayHour(store_, day_pillar, c.HourStem + c.HourBranch);
-  }
+  if (day_hour != nullptr) joined += " " + *day_hour;
   return Trim(joined);
 }
 
 void ReportWriter::WriteSpiritStarLines() {
   const PillarChart& c = chart_;
-  doc_.AddLine("年柱：" + SpiritStarsOf(c.YearStem, c.YearBranch, true));
-  doc_.AddLine("月柱：" + SpiritStarsOf(c.MonthStem, c.MonthBranch, true));
-  doc_.AddLine("日柱：" + SpiritStarsOf(c.DayStem, c.DayBranch, true));
-  doc_.AddLine("时柱：" + SpiritStarsOf(c.HourStem, c.HourBranch, false));
+  // The same for three pillars: read once. Nothing is written before the
+  // year line, so a table that cannot be read ends the report where it did.
+  const std::string day_hour = ShenshaDayHour(store_, c.DayStem + c.DayBranch,
+                                              c.HourStem + c.HourBranch);
+  doc_.AddLine("年柱：" + SpiritStarsOf(c.YearStem, c.YearBranch, &day_hour));
+  doc_.AddLine("月柱：" + SpiritStarsOf(c.MonthStem, c.MonthBranch, &day_hour));
+  doc_.AddLine("日柱：" + SpiritStarsOf(c.DayStem, c.DayBranch, &day_hour));
+  doc_.AddLine("时柱：" + SpiritStarsOf(c.HourStem, c.HourBranch, nullptr));
 }
 
 void ReportWriter::WriteSeasonLine() {
