@@ -13,20 +13,13 @@
 #include "base/executable_dir.h"
 #include "base/text.h"
 #include "refdata/read_only_vfs.h"
+#include "refdata/sqlite_handles.h"
 
 namespace kelvara {
 namespace {
 
-struct ConnectionCloser {
-  void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
-};
-struct StatementFinalizer {
-  void operator()(sqlite3_stmt* statement) const {
-    sqlite3_finalize(statement);
-  }
-};
-using Connection = std::unique_ptr<sqlite3, ConnectionCloser>;
-using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+using Connection = SqliteConnection;
+using Statement = SqliteStatement;
 
 [[noreturn]] void Fail(ReferenceFile file, std::string_view what) {
   throw LookupError(std::string(FileNameOf(file)) + ": " + std::string(what));
@@ -95,9 +88,10 @@ void Bind(ReferenceFile file, sqlite3* db, sqlite3_stmt* statement, int index,
         } else if constexpr (std::is_same_v<T, double>) {
           return sqlite3_bind_double(statement, index, value);
         } else {
+          // The key outlives the statement: no copy is needed.
           return sqlite3_bind_text(statement, index, value.data(),
                                    static_cast<int>(value.size()),
-                                   SQLITE_TRANSIENT);
+                                   SQLITE_STATIC);
         }
       },
       key.value());

@@ -35,15 +35,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fault of the table, already worded "file:line: what".
-class TableError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+using kelvara::tsv::SourceError;
 
+// A fault of the table, worded "file:line: what".
 [[noreturn]] void Fail(const std::string& file, int line,
                        const std::string& what) {
-  throw TableError(file + ":" + std::to_string(line) + ": " + what);
+  throw SourceError(file + ":" + std::to_string(line) + ": " + what);
 }
 
 struct Entry {
@@ -53,8 +50,8 @@ struct Entry {
 };
 
 // The rows of a key-and-text table, sorted by key.
-std::vector<Entry> ParseTable(std::string_view text, const std::string& file) {
-  const kelvara::tsv::TsvTable table = kelvara::tsv::ParseTsv(text, file);
+std::vector<Entry> ParseTable(const kelvara::tsv::TsvTable& table,
+                              const std::string& file) {
   if (table.header.size() != 2) {
     Fail(file, 1,
          std::to_string(table.header.size()) +
@@ -156,12 +153,6 @@ std::string Source(const std::vector<Entry>& entries, std::string_view table,
   return out.str();
 }
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw TableError(path.string() + ": cannot be read");
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Writes beside the target first, so that a failed run never leaves a
 // half-written source behind.
 void WriteFile(const fs::path& path, std::string_view bytes) {
@@ -171,14 +162,14 @@ void WriteFile(const fs::path& path, std::string_view bytes) {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out.flush()) {
-      throw TableError(temporary.string() + ": cannot be written");
+      throw SourceError(temporary.string() + ": cannot be written");
     }
   }
   std::error_code error;
   fs::rename(temporary, path, error);
   if (error) {
     fs::remove(temporary, error);
-    throw TableError(path.string() + ": cannot be written");
+    throw SourceError(path.string() + ": cannot be written");
   }
 }
 
@@ -199,7 +190,7 @@ int main(int argc, char** argv) {
   }
   try {
     const std::vector<Entry> entries =
-        ParseTable(ReadFile(table), table.string());
+        ParseTable(kelvara::tsv::ReadTsvFile(table), table.string());
     WriteFile(output, Source(entries, table.filename().string(), function));
   } catch (const std::exception& e) {
     std::cerr << "compiled-texts-gen: " << e.what() << "\n";

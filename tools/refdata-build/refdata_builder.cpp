@@ -13,6 +13,7 @@
 
 #include "base/datetime.h"
 #include "base/text.h"
+#include "refdata/sqlite_handles.h"
 #include "refdata/stored_text.h"
 #include "stored_text_encoder.h"
 
@@ -23,14 +24,8 @@ namespace fs = std::filesystem;
 using tsv::ReadTsvFile;
 using tsv::TsvTable;
 
-struct ConnectionCloser {
-  void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
-};
-struct StatementFinalizer {
-  void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
-};
-using Connection = std::unique_ptr<sqlite3, ConnectionCloser>;
-using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+using Connection = SqliteConnection;
+using Statement = SqliteStatement;
 
 std::string Quoted(std::string_view identifier) {
   std::string out = "\"";
