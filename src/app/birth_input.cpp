@@ -40,6 +40,13 @@ bool Before(const CivilDate& a, const CivilDate& b) {
 
 }  // namespace
 
+std::optional<std::string> MissingNameMessage(std::string_view surname,
+                                              std::string_view given_name) {
+  if (Trim(surname).empty()) return kSurnameMissing;
+  if (Trim(given_name).empty()) return kGivenNameMissing;
+  return std::nullopt;
+}
+
 BirthReadResult ReadBirthData(const BirthPanel& panel, bool blood_required) {
   BirthData data;
   data.Surname = Trim(panel.surname);
@@ -54,8 +61,9 @@ BirthReadResult ReadBirthData(const BirthPanel& panel, bool blood_required) {
   data.HourItem = Trim(panel.hour_item);
   data.Minute = Trim(panel.minute);
 
-  if (data.Surname.empty()) return Refuse(kSurnameMissing);
-  if (data.GivenName.empty()) return Refuse(kGivenNameMissing);
+  if (auto missing = MissingNameMessage(data.Surname, data.GivenName)) {
+    return Refuse(*missing);
+  }
   if (blood_required && data.BloodType.empty()) {
     return Refuse(kBloodTypeMissing);
   }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/datetime.h"
 #include "calendar/lunar_calendar.h"
@@ -51,6 +52,9 @@ struct BirthData {
   std::string HourBranch;     // the first character of HourItem: 子..亥
 };
 
+// A name field holds at most four GBK bytes: two Chinese characters.
+inline constexpr int kNameFieldBytes = 4;
+
 struct BirthReadResult {
   std::optional<BirthData> data;
   std::string message;  // the validation message when data is empty
@@ -62,6 +66,12 @@ struct BirthReadResult {
 // supported range (Gregorian 1900-01-31 .. 2100-12-31; lunar 1901..2099).
 // `blood_required` is true for the Four Pillars readings.
 BirthReadResult ReadBirthData(const BirthPanel& panel, bool blood_required);
+
+// The first two checks of ReadBirthData alone, for commands that need only
+// the names: "姓不能为空!" or "名不能为空!" when one is empty after trimming,
+// nullopt when both are there.
+std::optional<std::string> MissingNameMessage(std::string_view surname,
+                                              std::string_view given_name);
 
 // The header line of the name and constellation reports, with the age counted
 // from the year of `today`:

@@ -63,6 +63,12 @@ constexpr int kStartFontItem = 5;  // 小五号
 
 const QString kDocumentFontFamily = QStringLiteral("WenQuanYi Zen Hei Mono");
 
+// The blood types of the input strip and of the blood-type pairing.
+QStringList BloodTypeItems() {
+  return {QStringLiteral("A型"), QStringLiteral("B型"), QStringLiteral("O型"),
+          QStringLiteral("AB型")};
+}
+
 QComboBox* MakeCombo(QWidget* parent, const char* name,
                      const QStringList& items, const QString& current,
                      bool editable, int width) {
@@ -150,7 +156,8 @@ TFrmmain::TFrmmain(ReferenceStore store, QWidget* parent)
   auto* column = new QVBoxLayout(central);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  column->addWidget(BuildInputStrip());
+  input_strip_ = BuildInputStrip();
+  column->addWidget(input_strip_);
   auto* body = new QHBoxLayout;
   body->setContentsMargins(2, 2, 2, 0);
   body->setSpacing(3);
@@ -202,6 +209,7 @@ void TFrmmain::BuildMenuBar() {
     QAction* action = parent_menu->addAction(Q(entry.caption));
     action->setVisible(!entry.hidden);
     const Action what = entry.action;
+    if (what.kind == ActionKind::kNone) continue;  // an item that does nothing
     connect(action, &QAction::triggered, this, [this, what] { Run(what); });
   }
 }
@@ -224,7 +232,7 @@ QWidget* TFrmmain::BuildInputStrip() {
   auto make_name = [strip](const char* name) {
     auto* edit = new QLineEdit(strip);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setValidator(new GbkByteLimit(4, edit));
+    edit->setValidator(new GbkByteLimit(kNameFieldBytes, edit));
     edit->setFixedWidth(48);
     return edit;
   };
@@ -240,9 +248,7 @@ QWidget* TFrmmain::BuildInputStrip() {
                               {QStringLiteral("男"), QStringLiteral("女")},
                               QStringLiteral("男"), true, 46));
   person->addWidget(MakeLabel(strip, QStringLiteral("血型")));
-  person->addWidget(MakeCombo(strip, "Xuxing",
-                              {QStringLiteral("A型"), QStringLiteral("B型"),
-                               QStringLiteral("O型"), QStringLiteral("AB型")},
+  person->addWidget(MakeCombo(strip, "Xuxing", BloodTypeItems(),
                               QStringLiteral("A型"), true, 58));
   person->addStretch(1);
   grid->addLayout(person, 1, 0);
@@ -381,8 +387,7 @@ QWidget* TFrmmain::BuildLeftColumn() {
   }
   QStringList animals;
   for (auto animal : kAnimalNames) animals << Q(animal);
-  const QStringList bloods = {QStringLiteral("A型"), QStringLiteral("B型"),
-                              QStringLiteral("O型"), QStringLiteral("AB型")};
+  const QStringList bloods = BloodTypeItems();
   struct PairRow {
     const char* man;
     const char* woman;
@@ -588,9 +593,11 @@ void TFrmmain::WireOwnCommands() {
   });
   Wire(ActionKind::kCommand, "NameHandbook", [this](auto&) {
     // The surname and the given name are checked as the record reader does.
-    BirthPanel panel = PanelTexts();
-    if (Trim(panel.surname).empty()) return ShowPrompt(this, "姓不能为空!");
-    if (Trim(panel.given_name).empty()) return ShowPrompt(this, "名不能为空!");
+    const BirthPanel panel = PanelTexts();
+    if (const auto missing =
+            MissingNameMessage(panel.surname, panel.given_name)) {
+      return ShowPrompt(this, *missing);
+    }
     // The names become those of the record (三才吉凶 then reads them); its
     // other fields stay as the last reading left them.
     last_birth_.Surname = Trim(panel.surname);
@@ -603,8 +610,8 @@ void TFrmmain::WireOwnCommands() {
                "一切推算都在本机完成，不需要网络。");
   });
   Wire(ActionKind::kPeriphery, "HelpTopics", [this](auto&) {
-    const QString help =
-        QString::fromStdString((store_.directory() / "RAriru.chm").string());
+    const QString help = QString::fromStdU16String(
+        (store_.directory() / "RAriru.chm").u16string());
     if (QFile::exists(help))
       QDesktopServices::openUrl(QUrl::fromLocalFile(help));
   });
@@ -621,11 +628,14 @@ void TFrmmain::Run(const Action& action, const CommandArguments& arguments) {
 }
 
 BirthPanel TFrmmain::PanelTexts() const {
+  // Searched in the strip alone: the reading windows, children of this one,
+  // may use the same names (姓氏起源's list is SYear too).
   auto text = [this](const char* name) -> std::string {
-    if (auto* edit = findChild<QLineEdit*>(QString::fromLatin1(name))) {
+    const QString object_name = QString::fromLatin1(name);
+    if (auto* edit = input_strip_->findChild<QLineEdit*>(object_name)) {
       return S(edit->text());
     }
-    if (auto* combo = findChild<QComboBox*>(QString::fromLatin1(name))) {
+    if (auto* combo = input_strip_->findChild<QComboBox*>(object_name)) {
       return S(combo->currentText());
     }
     return {};
@@ -637,7 +647,8 @@ BirthPanel TFrmmain::PanelTexts() const {
   panel.blood_type = text("Xuxing");
   // The calendar is read from the selected item: typed text that matches no
   // item counts as no selection, which means lunar.
-  auto* calendar = findChild<QComboBox*>(QStringLiteral("ComDate"));
+  auto* calendar =
+      input_strip_->findChild<QComboBox*>(QStringLiteral("ComDate"));
   panel.calendar_item =
       calendar->findText(calendar->currentText(), Qt::MatchExactly);
   panel.year = text("SYear");

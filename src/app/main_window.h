@@ -91,6 +91,7 @@ class TFrmmain : public QMainWindow {
   bool shown_once_ = false;
 
   QStackedWidget* centre_stack_ = nullptr;
+  QWidget* input_strip_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;
   QComboBox* font_sizes_ = nullptr;
 };

@@ -48,8 +48,9 @@ class WindowsLocaleSettings : public RegionalSettingsStore {
   }
 };
 #else
-// The program's own formats, held for the life of the process. The user's
-// locale is left alone.
+// Elsewhere the program keeps its own formats (its dates are ISO whatever the
+// locale) and leaves the user's locale alone: the values written here are
+// held only as long as the store lives.
 class ProcessRegionalSettings : public RegionalSettingsStore {
  public:
   std::optional<std::string> Read(RegionalSetting setting) override {

@@ -22,15 +22,12 @@ struct NamingArguments {
 };
 
 // The surname (and a trial given name) are checked as the record reader
-// checks the input strip; the other fields keep their defaults.
+// checks the names of the input strip.
 void CheckNamesOrFail(const std::string& surname,
                       const std::optional<std::string>& given) {
-  BirthPanel panel;
-  panel.surname = surname;
-  panel.given_name = given.value_or("名");
-  const BirthReadResult check = ReadBirthData(panel, /*blood_required=*/false);
-  if (check.data) return;
-  Out().Error(check.message);
+  const auto missing = MissingNameMessage(surname, given.value_or("名"));
+  if (!missing) return;
+  Out().Error(*missing);
   throw UsageFailure{};
 }
 

@@ -35,11 +35,11 @@ BirthData ReadPanelOrFail(const PanelArguments& arguments,
     if (!today) throw UsageFailure{};
     Clock::FixToday(*today);
   }
-  // The name fields of the window hold at most four GBK bytes.
+  // The name fields of the window hold at most kNameFieldBytes GBK bytes.
   for (const auto& [text, label] :
        {std::pair{arguments.panel.surname, "姓"},
         std::pair{arguments.panel.given_name, "名"}}) {
-    if (GbkWidth(Trim(text)) > 4) {
+    if (GbkWidth(Trim(text)) > kNameFieldBytes) {
       Out().Error(std::string(label) + "最多两个汉字(4个字节)!");
       throw UsageFailure{};
     }

@@ -26,7 +26,6 @@ namespace {
 
 constexpr int kWidth = 720;
 constexpr int kHeight = 480;
-constexpr int kNameFieldBytes = 4;
 constexpr int kNameFieldWidth = 64;
 constexpr int kCharacterBoxWidth = 120;
 // The characters to choose from are shown larger than the window's text:
@@ -126,7 +125,6 @@ TFrmChangeName::TFrmChangeName(ReferenceStore store, std::string_view surname,
   trial_surname_ = new QLineEdit(trial);
   trial_surname_->setObjectName(QStringLiteral("EditSurname"));
   trial_surname_->setReadOnly(true);
-  trial_surname_->setValidator(new GbkByteLimit(kNameFieldBytes, trial));
   trial_surname_->setFixedWidth(kNameFieldWidth);
   trial_given_name_ = new QLineEdit(trial);
   trial_given_name_->setObjectName(QStringLiteral("EditGivenName"));

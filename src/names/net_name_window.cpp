@@ -22,9 +22,7 @@ constexpr int kWidth = 420;
 constexpr int kHeight = 200;
 constexpr int kTypedLimit = 18;
 
-QString Shown(const QString& text) {
-  return Q(NicknameAsShown(text.toStdString()));
-}
+QString Shown(const QString& text) { return Q(NicknameAsShown(S(text))); }
 
 // Typed text: ASCII letters become upper case, and typing stops at
 // kTypedLimit characters. A longer text put into the field by the program is
@@ -106,7 +104,7 @@ void TFrmWangming::showEvent(QShowEvent* event) {
 }
 
 void TFrmWangming::Reckon() {
-  const NetNameReading reading = ReadNetName(nickname_->text().toStdString());
+  const NetNameReading reading = ReadNetName(S(nickname_->text()));
   if (!reading.message.empty()) return ShowPrompt(this, reading.message);
   name_line_->setText(Q(reading.name_line));
   trait_line_->setText(Q(reading.trait_line));

@@ -79,7 +79,7 @@ void TFrmNameCome::FillSurnameList() {
 }
 
 void TFrmNameCome::Search() {
-  const std::string typed = Trim(surname_->currentText().toStdString());
+  const std::string typed = Trim(S(surname_->currentText()));
   if (typed.empty()) {
     origin_->clear();
     return;
