@@ -4,8 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
-#include <iterator>
+#include <functional>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -199,35 +198,20 @@ void FillTable(sqlite3* db, const fs::path& db_path, const TableDef& table,
   }
 }
 
-// Rejects a source that names no table of the file: a misspelt file name
-// would otherwise leave its table empty without a word.
-void CheckNoStraySources(const FileDef& file, const fs::path& source_dir) {
-  if (!fs::is_directory(source_dir)) return;
-  std::set<std::string> known;
-  for (const TableDef& table : file.tables) {
-    known.insert(std::string(table.name) + ".tsv");
-  }
-  for (const fs::directory_entry& entry : fs::directory_iterator(source_dir)) {
-    const std::string name = entry.path().filename().string();
-    if (entry.path().extension() == ".tsv" && !known.contains(name)) {
-      throw SourceError(entry.path().string() + ": no table " +
-                        entry.path().stem().string() + " in " +
-                        std::string(file.name));
+// Rejects a file of `extension` in `dir` that is not among `known`: a misspelt
+// file name would otherwise leave its table empty without a word. `what`
+// words the refusal of a stray name.
+void CheckNoStrayFiles(
+    const fs::path& dir, std::string_view extension,
+    const std::set<std::string, std::less<>>& known,
+    const std::function<std::string(const fs::path&)>& what) {
+  if (!fs::is_directory(dir)) return;
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir)) {
+    if (entry.path().extension() == extension &&
+        !known.contains(entry.path().filename().string())) {
+      throw SourceError(entry.path().string() + ": " + what(entry.path()));
     }
   }
-}
-
-std::string ReadWholeFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw SourceError(path.string() + ": cannot be read");
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteWholeFile(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) throw std::runtime_error(path.string() + ": cannot be written");
 }
 
 // The GBK form of a UTF-8 source, converted line by line so that a character
@@ -296,7 +280,13 @@ void WriteDatabase(const FileDef& file, const fs::path& source_dir,
 void BuildReferenceFile(const FileDef& file, const fs::path& data_dir,
                         const fs::path& out_dir) {
   const fs::path source_dir = data_dir / file.name;
-  CheckNoStraySources(file, source_dir);
+  std::set<std::string, std::less<>> known;
+  for (const TableDef& table : file.tables) {
+    known.insert(std::string(table.name) + ".tsv");
+  }
+  CheckNoStrayFiles(source_dir, ".tsv", known, [&file](const fs::path& path) {
+    return "no table " + path.stem().string() + " in " + std::string(file.name);
+  });
 
   const fs::path final_path = out_dir / file.name;
   const fs::path temp_path = out_dir / (std::string(file.name) + ".building");
@@ -314,26 +304,17 @@ void BuildReferenceFile(const FileDef& file, const fs::path& data_dir,
 void BuildShenshaTables(const fs::path& data_dir, const fs::path& out_dir) {
   const fs::path source_dir = data_dir / "shensha";
   const fs::path target_dir = out_dir / "shensha";
-  if (fs::is_directory(source_dir)) {
-    for (const fs::directory_entry& entry :
-         fs::directory_iterator(source_dir)) {
-      const std::string name = entry.path().filename().string();
-      if (entry.path().extension() == ".txt" &&
-          std::find(ShenshaTableNames().begin(), ShenshaTableNames().end(),
-                    name) == ShenshaTableNames().end()) {
-        throw SourceError(entry.path().string() +
-                          ": not one of the spirit-star tables");
-      }
-    }
-  }
+  CheckNoStrayFiles(
+      source_dir, ".txt",
+      {ShenshaTableNames().begin(), ShenshaTableNames().end()},
+      [](const fs::path&) { return "not one of the spirit-star tables"; });
   fs::create_directories(target_dir);
   for (const std::string_view name : ShenshaTableNames()) {
     const fs::path source = source_dir / name;
     const std::string gbk =
-        fs::exists(source) ? ShenshaInGbk(ReadWholeFile(source), source) : "";
-    const fs::path temp_path = target_dir / (std::string(name) + ".building");
-    WriteWholeFile(temp_path, gbk);
-    fs::rename(temp_path, target_dir / name);
+        fs::exists(source) ? ShenshaInGbk(tsv::ReadFileBytes(source), source)
+                           : "";
+    tsv::ReplaceFile(target_dir / name, gbk);
   }
 }
 

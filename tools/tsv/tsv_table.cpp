@@ -80,11 +80,33 @@ TsvTable ParseTsv(std::string_view text, std::string_view name) {
 }
 
 TsvTable ReadTsvFile(const std::filesystem::path& path) {
+  return ParseTsv(ReadFileBytes(path), path.string());
+}
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw SourceError(path.string() + ": cannot be read");
-  const std::string text{std::istreambuf_iterator<char>(in),
-                         std::istreambuf_iterator<char>()};
-  return ParseTsv(text, path.string());
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
+  std::filesystem::path temporary = path;
+  temporary += ".tmp";
+  std::error_code error;
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      std::filesystem::remove(temporary, error);
+      throw std::runtime_error(path.string() + ": cannot be written");
+    }
+  }
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::filesystem::remove(temporary, error);
+    throw std::runtime_error(path.string() + ": cannot be written");
+  }
 }
 
 std::string EscapeTsvCell(std::string_view text) {

@@ -39,6 +39,14 @@ TsvTable ParseTsv(std::string_view text, std::string_view name);
 // Reads and parses a source file.
 TsvTable ReadTsvFile(const std::filesystem::path& path);
 
+// The bytes of a file; SourceError "<path>: cannot be read" when it cannot be.
+std::string ReadFileBytes(const std::filesystem::path& path);
+
+// Writes `bytes` beside `path` first and renames the result over it, so that
+// a failed run never leaves a half-written file behind; std::runtime_error
+// "<path>: cannot be written" when that fails.
+void ReplaceFile(const std::filesystem::path& path, std::string_view bytes);
+
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view bytes);
 
