@@ -89,9 +89,7 @@ class PinyinReader {
   // Every reading of the character, toneless, the first kMandarin value
   // first. A compatibility ideograph reads as its unified twin.
   std::vector<std::string> Readings(char32_t c) const {
-    if (const auto unified = unihan_.Find(c, "kCompatibilityVariant")) {
-      c = ParseCodePoints(*unified).at(0);
-    }
+    c = unihan_.UnifiedForm(c);
     std::vector<std::string> readings;
     for (std::string_view field : kReadingFields) {
       const auto value = unihan_.Find(c, field);

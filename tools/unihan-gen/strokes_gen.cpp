@@ -107,10 +107,7 @@ class StrokeCounter {
   }
 
   // A compatibility ideograph (郎 U+F92C) counts as its unified twin.
-  char32_t UnifiedForm(char32_t c) const {
-    const auto value = unihan_.Find(c, "kCompatibilityVariant");
-    return value ? ParseCodePoints(*value).at(0) : c;
-  }
+  char32_t UnifiedForm(char32_t c) const { return unihan_.UnifiedForm(c); }
 
   // The traditional form whose strokes the character takes.
   char32_t TraditionalForm(char32_t c) const {
@@ -216,9 +213,10 @@ void WriteBihua(const std::filesystem::path& unihan_directory,
                   {"kRSKangXi"});
   const StrokeCounter counter(unihan);
 
+  const std::vector<GbkCharacter> gbk_code_page = GbkDoubleByteCharacters();
   std::map<char32_t, int> counts;
   int gbk_ideographs = 0;
-  for (const GbkCharacter& gbk : GbkDoubleByteCharacters()) {
+  for (const GbkCharacter& gbk : gbk_code_page) {
     if (!IsChineseIdeograph(gbk.code_point)) continue;
     ++gbk_ideographs;
     Add(counts, gbk.code_point, counter.Count(gbk.code_point));
@@ -238,7 +236,7 @@ void WriteBihua(const std::filesystem::path& unihan_directory,
   // in pinyin order), its second level, the rest of GBK, then the traditional
   // forms GBK lacks.
   std::map<char32_t, std::pair<int, int>> place;
-  for (const GbkCharacter& gbk : GbkDoubleByteCharacters()) {
+  for (const GbkCharacter& gbk : gbk_code_page) {
     const bool gb2312 = gbk.trail >= 0xA1 && gbk.lead >= 0xB0;
     const int level = !gb2312 ? 2 : gbk.lead <= 0xD7 ? 0 : 1;
     place.emplace(gbk.code_point,

@@ -56,6 +56,11 @@ void UnihanDatabase::LoadFile(
   if (in.bad()) throw std::runtime_error("error reading " + path.string());
 }
 
+char32_t UnihanDatabase::UnifiedForm(char32_t code_point) const {
+  const auto value = Find(code_point, "kCompatibilityVariant");
+  return value ? ParseCodePoints(*value).at(0) : code_point;
+}
+
 std::optional<std::string_view> UnihanDatabase::Find(
     char32_t code_point, std::string_view field) const {
   const auto by_field = values_.find(std::string(field));

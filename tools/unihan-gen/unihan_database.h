@@ -26,6 +26,11 @@ class UnihanDatabase {
   std::optional<std::string_view> Find(char32_t code_point,
                                        std::string_view field) const;
 
+  // A compatibility ideograph (郎 U+F92C) as its unified twin
+  // (kCompatibilityVariant); any other character as itself. Needs the
+  // kCompatibilityVariant field loaded.
+  char32_t UnifiedForm(char32_t code_point) const;
+
   // The Unicode version named in the files' headers ("15.0.0"), empty when
   // none names it.
   const std::string& unicode_version() const { return unicode_version_; }
