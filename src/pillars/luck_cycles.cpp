@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string_view>
 
-#include "base/text.h"
 #include "calendar/lunar_calendar.h"
 #include "pillars/pillar_attributes.h"
 
@@ -25,7 +24,9 @@ std::string Pillar(int stem, int branch) {
 }  // namespace
 
 std::string YearPillarName(int lunar_year) {
-  return GbkSlice(GanZhiYearName(lunar_year - 1864), 0, 4);
+  // The stem and branch of GanZhiYearName, without its animal.
+  const int cycle = lunar_year - 1864;
+  return cycle < 0 ? std::string() : Pillar(cycle, cycle);
 }
 
 std::string AgeLabel(int age) {
