@@ -63,6 +63,68 @@ constexpr int kStartFontItem = 5;  // 小五号
 
 const QString kDocumentFontFamily = QStringLiteral("WenQuanYi Zen Hei Mono");
 
+// The quick-entry rows of 吉凶查询: a field, its picture button, what the
+// button accepts (the trimmed text's length) and runs, and the message of a
+// refusal.
+struct QuickRow {
+  const char* label;
+  const char* edit;
+  const char* button;
+  bool digits_only;
+  int max_length;  // 0: no limit
+  int min_length;
+  const char* message;
+  Action action;
+  bool enter_runs;  // Enter in the field runs the action without the test
+};
+const QuickRow kQuickRows[] = {
+    {"手机：",
+     "EditPhone",
+     "ButtonPhone",
+     true,
+     11,
+     11,
+     "请输入11位手机号码！",
+     {ActionKind::kWindow, "TFrm_SJcs"},
+     true},
+    {"QQ号：",
+     "EditQQ",
+     "ButtonQQ",
+     true,
+     0,
+     5,
+     "请输入正确的QQ号码！",
+     {ActionKind::kWindow, "TFrmQQhm"},
+     false},
+    {"数字：",
+     "EditNumber",
+     "ButtonNumber",
+     true,
+     0,
+     1,
+     "请输入你的号码！",
+     {ActionKind::kWindow, "TFrm_onther"},
+     false},
+    {"网名：",
+     "EditNetName",
+     "ButtonNetName",
+     false,
+     0,
+     1,
+     "请输入你的网名！",
+     {ActionKind::kWindow, "TFrmWangming"},
+     false},
+    {"解梦：",
+     "EditDream",
+     "ButtonDream",
+     false,
+     0,
+     1,
+     "请输入你的做梦的内容！",
+     {},
+     false},
+};
+
 // The blood types of the input strip and of the blood-type pairing.
 QStringList BloodTypeItems() {
   return {QStringLiteral("A型"), QStringLiteral("B型"), QStringLiteral("O型"),
@@ -425,25 +487,11 @@ QWidget* TFrmmain::BuildLeftColumn() {
 
   // 吉凶查询: five quick-entry rows.
   column->addWidget(MakeHeading(left, QStringLiteral("吉凶查询")));
-  struct QuickRow {
-    const char* label;
-    const char* edit;
-    const char* button;
-    bool digits_only;
-    int max_length;
-  };
-  const QuickRow quick_rows[] = {
-      {"手机：", "EditPhone", "ButtonPhone", true, 11},
-      {"QQ号：", "EditQQ", "ButtonQQ", true, 0},
-      {"数字：", "EditNumber", "ButtonNumber", true, 0},
-      {"网名：", "EditNetName", "ButtonNetName", false, 0},
-      {"解梦：", "EditDream", "ButtonDream", false, 0},
-  };
   auto* quick = new QGridLayout;
   quick->setContentsMargins(4, 0, 2, 0);
   quick->setVerticalSpacing(2);
   row = 0;
-  for (const QuickRow& r : quick_rows) {
+  for (const QuickRow& r : kQuickRows) {
     quick->addWidget(MakeLabel(left, Q(r.label)), row, 0);
     auto* edit = new QLineEdit(left);
     edit->setObjectName(QString::fromLatin1(r.edit));
@@ -456,14 +504,18 @@ QWidget* TFrmmain::BuildLeftColumn() {
     auto* button = MakePictureButton(left, r.button, QStringLiteral("测"),
                                      QStringLiteral("测算"));
     quick->addWidget(button, row, 2);
-    const int which = row;
-    connect(button, &QToolButton::clicked, this,
-            [this, which] { RunQuickEntry(which); });
-    if (which == 0) {
-      // Enter in the telephone field opens the reading without the length test.
-      connect(edit, &QLineEdit::returnPressed, this, [this, edit] {
-        Run({ActionKind::kWindow, "TFrm_SJcs"}, {S(edit->text().trimmed())});
-      });
+    connect(button, &QToolButton::clicked, this, [this, &r, edit] {
+      const QString text = edit->text().trimmed();
+      if (text.size() < r.min_length ||
+          (r.max_length > 0 && text.size() > r.max_length)) {
+        return ShowPrompt(this, r.message);
+      }
+      Run(r.action, {S(text)});
+    });
+    if (r.enter_runs) {
+      // Enter opens the reading without the length test.
+      connect(edit, &QLineEdit::returnPressed, this,
+              [this, &r, edit] { Run(r.action, {S(edit->text().trimmed())}); });
     }
     ++row;
   }
@@ -707,40 +759,6 @@ void TFrmmain::OpenDocument() {
   }
   document_.ReplaceLines(LinesOfTextFile(std::string_view(
       bytes.constData(), static_cast<std::size_t>(bytes.size()))));
-}
-
-void TFrmmain::RunQuickEntry(int row) {
-  struct Rule {
-    const char* edit;
-    const char* message;
-    Action action;
-  };
-  static const Rule kRules[] = {
-      {"EditPhone", "请输入11位手机号码！", {ActionKind::kWindow, "TFrm_SJcs"}},
-      {"EditQQ", "请输入正确的QQ号码！", {ActionKind::kWindow, "TFrmQQhm"}},
-      {"EditNumber", "请输入你的号码！", {ActionKind::kWindow, "TFrm_onther"}},
-      {"EditNetName",
-       "请输入你的网名！",
-       {ActionKind::kWindow, "TFrmWangming"}},
-      {"EditDream", "请输入你的做梦的内容！", {}},
-  };
-  const Rule& rule = kRules[row];
-  const QString text =
-      findChild<QLineEdit*>(QString::fromLatin1(rule.edit))->text().trimmed();
-  bool accepted = false;
-  switch (row) {
-    case 0:
-      accepted = text.size() == 11;
-      break;
-    case 1:
-      accepted = text.size() > 4;
-      break;
-    default:
-      accepted = !text.isEmpty();
-      break;
-  }
-  if (!accepted) return ShowPrompt(this, rule.message);
-  Run(rule.action, {S(text)});
 }
 
 void TFrmmain::showEvent(QShowEvent* event) {

@@ -81,7 +81,6 @@ class TFrmmain : public QMainWindow {
   void SetDocumentFontSize();
   void OpenDocument();
   void NewReading();
-  void RunQuickEntry(int row);
 
   ReferenceStore store_;
   ReportDocument document_;
