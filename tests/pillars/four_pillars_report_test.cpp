@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../refdata/fixture_directory.h"
 #include "base/text.h"
 #include "pillars/pillar_engine.h"
 
@@ -55,21 +56,9 @@ std::string Joined(const std::vector<std::string>& lines) {
   return text;
 }
 
-// Compares with tests/golden/<name>; KELVARA_UPDATE_GOLDEN=1 rewrites it.
 void ExpectGolden(const std::string& name,
                   const std::vector<std::string>& lines) {
-  const fs::path path =
-      fs::path(KELVARA_SOURCE_DIR) / "tests" / "golden" / name;
-  const std::string actual = Joined(lines);
-  if (std::getenv("KELVARA_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream(path, std::ios::binary) << actual;
-    return;
-  }
-  std::ifstream in(path, std::ios::binary);
-  ASSERT_TRUE(in) << "missing golden file " << path;
-  std::ostringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(actual, expected.str()) << "golden file " << name;
+  testing::ExpectMatchesGolden(name, Joined(lines));
 }
 
 TEST(FourPillarsReportTest, GoldenReports) {

@@ -4,9 +4,11 @@
 #include <sqlite3.h>
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <string_view>
 
 #include "refdata_builder.h"
 
@@ -65,6 +67,18 @@ std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path.string());
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void ExpectMatchesGolden(const std::string& name, const std::string& text) {
+  const fs::path path =
+      fs::path(KELVARA_SOURCE_DIR) / "tests" / "golden" / name;
+  const char* update = std::getenv("KELVARA_UPDATE_GOLDEN");
+  if (update != nullptr && std::string_view(update) == "1") {
+    WriteFile(path, text);
+    return;
+  }
+  ASSERT_TRUE(fs::exists(path)) << "missing golden file " << path;
+  EXPECT_EQ(text, ReadFile(path)) << "golden file " << name;
 }
 
 }  // namespace kelvara::testing

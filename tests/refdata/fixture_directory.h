@@ -41,4 +41,9 @@ class FixtureDirectory {
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadFile(const std::filesystem::path& path);
 
+// Expects `text` to be the content of tests/golden/<name>; with the
+// environment variable KELVARA_UPDATE_GOLDEN=1 the file is rewritten instead.
+// After a deliberate change of a report, rewrite and read the difference.
+void ExpectMatchesGolden(const std::string& name, const std::string& text);
+
 }  // namespace kelvara::testing
